@@ -68,7 +68,6 @@ IcuCalendar IcuCalendar::Hebrew() {
 
 void IcuCalendar::SetJulianDay(int32_t jd) {
     UErrorCode status = U_ZERO_ERROR;
-    calendar_->clear();
     // Noon UTC: the whole civil day that the Julian Day number stands for.
     calendar_->setTime(static_cast<double>(jd - UnixEpochJD) * MillisPerDay, status);
     Check(status, "setTime");
