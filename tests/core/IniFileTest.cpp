@@ -130,34 +130,17 @@ TEST_F(IniReader, ByteOrderMarkIsNotPartOfTheFirstSection) {
     EXPECT_EQ(ini.Value("A", "1"), QString::fromUtf8("été"));
 }
 
-struct EncodingCase {
-    const char *name;
-    QByteArray value;
-    QString expected;
-};
-
-void PrintTo(const EncodingCase &c, std::ostream *os) {
-    *os << c.name;
-}
-
-class IniEncodings : public IniReader, public testing::WithParamInterface<EncodingCase> {};
-
-TEST_P(IniEncodings, BytesGiveText) {
-    const platform::IniFile ini = Write("[A]\r\n1=" + GetParam().value + "\r\n");
-    EXPECT_EQ(ini.Value("A", "1"), GetParam().expected);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Encodings, IniEncodings,
-    testing::Values(EncodingCase{"Utf8", "\xC3\xA9t\xC3\xA9", QString::fromUtf8("été")},
-                    EncodingCase{"Latin1", "\xE9t\xE9", QString::fromUtf8("été")},
-                    EncodingCase{"Cp1252Punctuation", "\x91Hegira \x97 622\x92",
-                                 QString::fromUtf8("‘Hegira — 622’")},
-                    EncodingCase{"Utf8Punctuation", "Hegira \xE2\x80\x94 622",
-                                 QString::fromUtf8("Hegira — 622")},
-                    EncodingCase{"Utf8OutsideCp1252", "Dhu\xD2\x91l", QString::fromUtf8("Dhuґl")},
+    Encodings, IniValues,
+    testing::Values(ValueCase{"Utf8", "1=\xC3\xA9t\xC3\xA9", QString::fromUtf8("été")},
+                    ValueCase{"Latin1", "1=\xE9t\xE9", QString::fromUtf8("été")},
+                    ValueCase{"Cp1252Punctuation", "1=\x91Hegira \x97 622\x92",
+                              QString::fromUtf8("‘Hegira — 622’")},
+                    ValueCase{"Utf8Punctuation", "1=Hegira \xE2\x80\x94 622",
+                              QString::fromUtf8("Hegira — 622")},
+                    ValueCase{"Utf8OutsideCp1252", "1=Dhu\xD2\x91l", QString::fromUtf8("Dhuґl")},
                     // One byte that is not UTF-8 makes the whole file 8-bit text.
-                    EncodingCase{"MixedIsCp1252", "\xC3\xA9 \xE9", QString::fromUtf8("Ã© é")}),
-    [](const testing::TestParamInfo<EncodingCase> &info) { return info.param.name; });
+                    ValueCase{"MixedIsCp1252", "1=\xC3\xA9 \xE9", QString::fromUtf8("Ã© é")}),
+    [](const testing::TestParamInfo<ValueCase> &info) { return info.param.name; });
 
 } // namespace
