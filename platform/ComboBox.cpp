@@ -95,18 +95,11 @@ bool ComboBox::SetText(const QString &text) {
 }
 
 void ComboBox::SetBackColor(int32_t packed) {
-    QPalette p = palette();
-    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(role, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Base, QPalette::Button, QPalette::Window}, packed);
 }
 
 void ComboBox::SetForeColor(int32_t packed) {
-    QPalette p = palette();
-    for (const QPalette::ColorRole role :
-         {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(role, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}, packed);
 }
 
 void ComboBox::showPopup() {
