@@ -1,0 +1,78 @@
+// Form: the base of every window, a top-level widget in the windows' vocabulary.
+//  - handlers to override: Form_Load (after construction, when the window is first
+//    used), Form_Unload (when it is destroyed), Form_Resize (its size or its window
+//    state changed), Form_TitleBarClose (the title bar's close button; by default the
+//    window is destroyed, as the design's windows expect)
+//  - Show (without blocking; the window comes to the front and is activated), Hide,
+//    Visible (shown, minimised or not), Refresh (repaint now)
+//  - WindowState 0 normal, 1 minimised, 2 maximised (read and written, hidden too)
+//  - Caption; Left/Top/Width/Height: the outer frame, in twips; ScaleWidth /
+//    ScaleHeight: the inner area. Outer minus inner is whatever the window manager
+//    adds around the window: 0 before the window is first shown and on platforms
+//    without decorations, so "outer - inner + wanted inner" always sizes the inner
+//    area right.
+//  - SetBackColor (packed colour)
+//
+// Windows are not resizable by the user: their size comes from the code. A window
+// is reached through its FormRef, which creates it on first use; window code never
+// creates or deletes a Form itself.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+namespace platform {
+
+class FormRefBase;
+
+class Form : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Form(const QString &name);
+
+    void Show();
+    void Hide() { hide(); }
+    bool Visible() const { return isVisible(); }
+    void Refresh();
+
+    int WindowState() const;
+    void SetWindowState(int state);
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString &caption) { setWindowTitle(caption); }
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetLeft(int twips);
+    void SetTop(int twips);
+    void SetWidth(int twips);
+    void SetHeight(int twips);
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    void SetBackColor(int32_t packed);
+
+  signals:
+    // Asks the window's FormRef to destroy it.
+    void UnloadRequested();
+
+  protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_Resize() {}
+    virtual void Form_TitleBarClose() { emit UnloadRequested(); }
+
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    friend class FormRefBase;
+    void SetInnerSize(int width, int height);
+    QSize FrameExtra() const;
+};
+
+} // namespace platform

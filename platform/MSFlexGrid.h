@@ -1,0 +1,145 @@
+// MSFlexGrid: the calendar grid, a table of text cells drawn by itself.
+//  - shape: Rows, Cols (no fixed rows or columns; texts and formats inside the
+//    remaining area survive a change), ColWidth(i) / RowHeight(i) in twips, read and
+//    written; ColPos(i) / RowPos(i), the offset of a column / row from the grid's
+//    left / top edge
+//  - texts: TextMatrix(row, col), read and written
+//  - current cell: Row, Col; CellBackColor, CellForeColor, CellFontBold and
+//    CellAlignment format the current cell only and read back what was last written
+//    to it (CellBackColor / CellForeColor read 0 for a cell without a colour of its
+//    own); CellAlignment 0..8 as the classic grid numbers them (4 centres both ways),
+//    9 "general" (the default: numbers to the right, other text to the left)
+//  - whole grid: BackColor (cells without a colour of their own, and the area past the
+//    last cell), ForeColor, GridColor (packed colours), Clear (every text and format),
+//    MergeCells / MergeRow(i)
+//  - painting: SetRedraw(false) stops painting, so that a batch of cell writes costs
+//    no repaint; SetRedraw(true) repaints; Refresh repaints at once
+//  - plus Control<W>: Left/Top/Width/Height, Visible, Enabled, TabStop, ToolTipText
+//  - events: MouseDown(button, shift, x, y) on every press (button 1 left, 2 right;
+//    x, y in twips); when it arrives, the cell under the pointer is already the
+//    current cell. DblClick on a double click (the first press already raised
+//    MouseDown; the second raises DblClick only).
+//
+// Merging: with MergeCells not 0, in a row marked by MergeRow neighbouring cells with
+// the same non-empty text are drawn as one cell, its text and format taken from the
+// first of them. Other rows never merge. MergeSpan tells which cells are drawn as one.
+//
+// Out-of-range rows or columns are ignored when written and read as empty.
+// No selection look, no scroll bars, no headers, no focus frame: what the cells say
+// is all that is drawn.
+#pragma once
+
+#include "Control.h"
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+class QPainter;
+
+namespace platform {
+
+class MSFlexGrid : public Control<QWidget> {
+    Q_OBJECT
+
+  public:
+    MSFlexGrid(QWidget *parent, const QString &name);
+
+    int Rows() const { return rows_; }
+    int Cols() const { return cols_; }
+    void SetRows(int rows);
+    void SetCols(int cols);
+
+    int ColWidth(int col) const;
+    int RowHeight(int row) const;
+    void SetColWidth(int col, int twips);
+    void SetRowHeight(int row, int twips);
+    int ColPos(int col) const;
+    int RowPos(int row) const;
+
+    int MergeCells() const { return mergeCells_; }
+    void SetMergeCells(int mode);
+    bool MergeRow(int row) const;
+    void SetMergeRow(int row, bool on);
+    // The first and last column drawn as one cell with (row, col).
+    std::pair<int, int> MergeSpan(int row, int col) const;
+
+    QString TextMatrix(int row, int col) const;
+    void SetTextMatrix(int row, int col, const QString &text);
+
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void SetRow(int row);
+    void SetCol(int col);
+
+    int32_t CellBackColor() const;
+    int32_t CellForeColor() const;
+    bool CellFontBold() const;
+    int CellAlignment() const;
+    void SetCellBackColor(int32_t packed);
+    void SetCellForeColor(int32_t packed);
+    void SetCellFontBold(bool bold);
+    void SetCellAlignment(int alignment);
+
+    int32_t BackColor() const { return backColor_; }
+    int32_t ForeColor() const { return foreColor_; }
+    int32_t GridColor() const { return gridColor_; }
+    void SetBackColor(int32_t packed);
+    void SetForeColor(int32_t packed);
+    void SetGridColor(int32_t packed);
+
+    bool Redraw() const { return redraw_; }
+    void SetRedraw(bool on);
+    void Refresh();
+    void Clear();
+
+  signals:
+    void DblClick();
+    void MouseDown(int button, int shift, int x, int y);
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+  private:
+    static constexpr int NoColor = -1;
+    static constexpr int General = 9;
+
+    struct Cell {
+        QString text;
+        int32_t back = NoColor;
+        int32_t fore = NoColor;
+        bool bold = false;
+        int alignment = General;
+    };
+
+    bool Inside(int row, int col) const;
+    Cell *Current();
+    const Cell *Current() const;
+    void Resize(int rows, int cols);
+    void Repaint();
+    // Column and row under a point, or -1 past the last one.
+    int ColumnAt(int x) const;
+    int RowAt(int y) const;
+    void PaintCell(QPainter &painter, int row, int first, int last, const std::vector<int> &xs,
+                   int top) const;
+
+    int rows_ = 0;
+    int cols_ = 0;
+    std::vector<Cell> cells_;     // row by row
+    std::vector<int> colWidths_;  // pixels
+    std::vector<int> rowHeights_; // pixels
+    std::vector<bool> mergeRows_;
+    int mergeCells_ = 0;
+    int row_ = 0;
+    int col_ = 0;
+    int32_t backColor_ = 0xFFFFFF;
+    int32_t foreColor_ = 0;
+    int32_t gridColor_ = 0xC0C0C0;
+    bool redraw_ = true;
+};
+
+} // namespace platform
