@@ -4,6 +4,7 @@
 //    TabIndex, ZOrder and SetFocus
 //  - ElementName: the objectName of an element of a control array ("Combo2_3")
 //  - SetColorRoles: gives a widget a packed colour in some of its palette's roles
+//  - WithLineBreaks: a caption's CR LF pairs as the line breaks Qt draws
 //
 // Visible and Enabled are the control's own settings, as the design reads them: a
 // control on a hidden window is still Visible.
@@ -24,6 +25,7 @@
 namespace platform {
 
 QString ElementName(const QString &name, int index);
+QString WithLineBreaks(const QString &caption);
 void SetColorRoles(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles,
                    int32_t packed);
 

@@ -8,6 +8,11 @@ Label::Label(QWidget *parent, const QString &name) : Control(parent, name) {
     setTextFormat(Qt::PlainText);
 }
 
+void Label::SetCaption(const QString &caption) {
+    caption_ = caption;
+    setText(WithLineBreaks(caption));
+}
+
 void Label::SetAlignment(int alignment) {
     const Qt::Alignment horizontal = alignment == 1   ? Qt::AlignRight
                                      : alignment == 2 ? Qt::AlignHCenter
