@@ -60,10 +60,18 @@ QIcon ButtonFace(Artwork::ButtonKind kind, int width) {
         [kind, size](qreal ratio) { return Artwork::ButtonPicture(kind, size, ratio); });
 }
 
-QIcon MoonFace(int phase) {
-    const QSize size(platform::TwipsToPixels(WideButton), platform::TwipsToPixels(BarHeight));
-    return Start::SharpPicture(
-        [phase, size](qreal ratio) { return Artwork::MoonPhaseButton(phase, size, ratio); });
+// The four windows show the same nine moons, which take a while to draw: they are
+// drawn once.
+const QIcon &MoonFace(int phase) {
+    static const std::array<QIcon, 9> faces = [] {
+        const QSize size(platform::TwipsToPixels(WideButton), platform::TwipsToPixels(BarHeight));
+        std::array<QIcon, 9> drawn;
+        for (int face = 0; face <= 8; ++face)
+            drawn[face] = Start::SharpPicture(
+                [face, size](qreal ratio) { return Artwork::MoonPhaseButton(face, size, ratio); });
+        return drawn;
+    }();
+    return faces.at(phase);
 }
 
 QString CalendarName(int16_t cal) {
@@ -106,8 +114,9 @@ frmYear::frmYear(int16_t cal)
     }
     MSFlexGrid1.Move(0, GridTop, GridWidth, GridHeight);
     MSFlexGrid1.SetTabIndex(tab);
-    SetWidth(GridWidth);
-    SetHeight(GridTop + GridHeight);
+    // The inner area ends at the grid's edges, as they land on the screen's pixels.
+    SetWidth(Width() - ScaleWidth() + MSFlexGrid1.Left() + MSFlexGrid1.Width());
+    SetHeight(Height() - ScaleHeight() + MSFlexGrid1.Top() + MSFlexGrid1.Height());
 
     for (int index = 1; index <= 9; ++index) {
         connect(&Command1[index], &platform::CommandButton::Click, this,
