@@ -3,7 +3,7 @@
 //  - SetAlignment: 0 left, 1 right, 2 centre
 //  - SetFontBold, SetFontSize (points), SetForeColor, SetBackColor (packed colours)
 //  - SetBackStyle: 0 transparent (the default), 1 opaque in the BackColor
-//  - mouse presses pass through to the control underneath
+//  - mouse presses and double clicks go on to the control underneath
 #pragma once
 
 #include "Control.h"
@@ -19,14 +19,17 @@ class Label : public Control<QLabel> {
   public:
     Label(QWidget *parent, const QString &name);
 
-    QString Caption() const { return text(); }
-    void SetCaption(const QString &caption) { setText(caption); }
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString &caption);
     void SetAlignment(int alignment);
     void SetFontBold(bool bold);
     void SetFontSize(double points);
     void SetForeColor(int32_t packed);
     void SetBackColor(int32_t packed);
     void SetBackStyle(int style);
+
+  private:
+    QString caption_; // as given, CR LF and all
 };
 
 } // namespace platform
