@@ -60,18 +60,10 @@ QIcon ButtonFace(Artwork::ButtonKind kind, int width) {
         [kind, size](qreal ratio) { return Artwork::ButtonPicture(kind, size, ratio); });
 }
 
-// The four windows show the same nine moons, which take a while to draw: they are
-// drawn once.
-const QIcon &MoonFace(int phase) {
-    static const std::array<QIcon, 9> faces = [] {
-        const QSize size(platform::TwipsToPixels(WideButton), platform::TwipsToPixels(BarHeight));
-        std::array<QIcon, 9> drawn;
-        for (int face = 0; face <= 8; ++face)
-            drawn[face] = Start::SharpPicture(
-                [face, size](qreal ratio) { return Artwork::MoonPhaseButton(face, size, ratio); });
-        return drawn;
-    }();
-    return faces.at(phase);
+QIcon MoonFace(int phase) {
+    const QSize size(platform::TwipsToPixels(WideButton), platform::TwipsToPixels(BarHeight));
+    return Start::SharpPicture(
+        [phase, size](qreal ratio) { return Artwork::MoonPhaseButton(phase, size, ratio); });
 }
 
 QString CalendarName(int16_t cal) {
