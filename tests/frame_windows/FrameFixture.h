@@ -13,8 +13,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Texts in failure messages as text, not as a row of bytes.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace FrameTesting {
 

@@ -7,7 +7,9 @@
 #include "frame/about/frmAbout.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
 namespace FrameTesting {
 namespace {
@@ -125,6 +127,20 @@ TEST_F(WindowManagement, LeftClickOnTheLastVisibleWindowSavesAndEnds) {
     EXPECT_EQ(Ends, 1);
     EXPECT_EQ(PositionsAtEnd.at("Monthly"), std::make_pair(QString("750"), QString("1500")));
     EXPECT_EQ(PositionsAtEnd.at("Moon"), std::make_pair(QString("900"), QString("1800")));
+}
+
+// The windows refuse the close that QCoreApplication::quit offers them first, so a
+// program ended by quit() ran on.
+TEST_F(WindowManagement, EndStopsTheEventLoopThoughWindowsRefuseToClose) {
+    ChangeCals::SetEndHandler({});
+    frmMonthlyCal->Show();
+    QEventLoop loop;
+    QTimer::singleShot(0, [] { QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton); });
+    // Only reached when the end fails to stop the loop.
+    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
+
+    EXPECT_EQ(loop.exec(), 0);
+    EXPECT_TRUE(ChangeCals::ProgramEnded());
 }
 
 TEST_F(WindowManagement, CloseWindowHidesOneOfTwoAndTheTipsFollow) {
