@@ -1,0 +1,32 @@
+// Closing the main windows and ending the program (module ChangeCals, window half).
+//  - CountVisibleWindows: how many of the five main windows are shown (minimised
+//    counts, hidden does not; the moon window never counts)
+//  - CloseWindow(w, n): an exit button's left click: hides w, or ends the program
+//    through ExitProgram when w is the only visible main window
+//  - ExitProgram(n): saves the six window positions, closes every window, ends the
+//    program
+//  - CloseOtherWindows(n): minimises and destroys the moon window and every main
+//    window but window n (minimised windows are left alone)
+//  - SetExitTips: the exit buttons' tooltip for several visible windows
+//  - UpdateExitTips: after a main window was hidden: ends the program, saving
+//    nothing, when none is visible; else the exit tooltips for the new count
+//
+// Window numbers: 0 the monthly window, 1..4 the year window of that CalendarId.
+// Once the program has ended (see ProgramEnd.h) all of these do nothing, so that
+// the unload handlers that the end still runs cannot bring windows back.
+#pragma once
+
+#include "platform/Form.h"
+
+#include <cstdint>
+
+namespace ChangeCals {
+
+int16_t CountVisibleWindows();
+void CloseWindow(platform::Form &w, int16_t n);
+void ExitProgram(int16_t &n);
+void CloseOtherWindows(int16_t &n);
+void SetExitTips();
+void UpdateExitTips();
+
+} // namespace ChangeCals
