@@ -6,6 +6,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 namespace Artwork {
@@ -44,6 +45,22 @@ QImage Earthshine(QImage face) {
     return face;
 }
 
+struct Faces {
+    QImage day, night;
+};
+
+// A window shows the nine phases at one size, so the face is shaded once per size.
+// Pictures are made on the GUI thread only, which is all this cache needs.
+const Faces &FacesOf(int diameterPx) {
+    static std::map<int, Faces> made;
+    auto found = made.find(diameterPx);
+    if (found == made.end()) {
+        QImage day = Detail::MoonDisc(diameterPx);
+        found = made.emplace(diameterPx, Faces{day, Earthshine(day)}).first;
+    }
+    return found->second;
+}
+
 } // namespace
 
 QPixmap MoonPhaseButton(int phase, QSize logicalSize, qreal devicePixelRatio) {
@@ -55,16 +72,16 @@ QPixmap MoonPhaseButton(int phase, QSize logicalSize, qreal devicePixelRatio) {
     const qreal diameter = side * 0.9;
     const QPointF centre(logicalSize.width() / 2.0, logicalSize.height() / 2.0);
     const QRectF disc(centre.x() - diameter / 2, centre.y() - diameter / 2, diameter, diameter);
-    const QImage face =
-        Detail::MoonDisc(std::max(1, static_cast<int>(std::lround(diameter * devicePixelRatio))));
+    const Faces &faces =
+        FacesOf(std::max(1, static_cast<int>(std::lround(diameter * devicePixelRatio))));
 
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(disc, Earthshine(face));
+    painter.drawImage(disc, faces.night);
     // A textured fill rather than a clip, so the terminator is antialiased too.
-    QBrush sunlit(face);
-    const qreal scale = diameter / face.width();
+    QBrush sunlit(faces.day);
+    const qreal scale = diameter / faces.day.width();
     sunlit.setTransform(QTransform::fromTranslate(disc.x(), disc.y()).scale(scale, scale));
     painter.fillPath(LitPart(diameter / 2, phase).translated(centre), sunlit);
     return pixmap;

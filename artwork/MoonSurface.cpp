@@ -45,10 +45,6 @@ Vec3 OnSphere(double lonDeg, double latDeg) {
     return {std::cos(lat) * std::sin(lon), std::sin(lat), std::cos(lat) * std::cos(lon)};
 }
 
-double AngleBetween(Vec3 a, Vec3 b) {
-    return std::acos(std::clamp(Dot(a, b), -1.0, 1.0));
-}
-
 double SmoothStep(double edge0, double edge1, double x) {
     const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
     return t * t * (3.0 - 2.0 * t);
@@ -155,18 +151,39 @@ constexpr std::array NamedCraters{
     Crater{60, -25, 2.9, 0.1, 0},     // Petavius
 };
 
-double MareStrength(Vec3 p, double wobble) {
-    double strength = 0;
+// Maria sized up a little so that neighbours merge, with where each can reach at most.
+struct PlacedMare {
+    Vec3 centre;
+    double radius, darkness, cosReach;
+};
+
+constexpr double MareWobble = 0.9; // how far noise moves a shore, in mare radii
+
+std::vector<PlacedMare> PlaceMaria() {
+    std::vector<PlacedMare> placed;
     for (const Mare &m : Maria) {
         const double r = Radians(m.radiusDeg * 1.2);
-        const double d = AngleBetween(p, OnSphere(m.lon, m.lat)) + (wobble - 0.5) * 0.9 * r;
-        strength = std::max(strength, (0.8 + 0.2 * m.darkness) * SmoothStep(r, 0.6 * r, d));
+        placed.push_back(
+            {OnSphere(m.lon, m.lat), r, m.darkness, std::cos(r * (1 + MareWobble / 2))});
+    }
+    return placed;
+}
+
+double MareStrength(const std::vector<PlacedMare> &maria, Vec3 p, double wobble) {
+    double strength = 0;
+    for (const PlacedMare &m : maria) {
+        const double cosAngle = Dot(p, m.centre);
+        if (cosAngle < m.cosReach) continue;
+        const double d =
+            std::acos(std::min(cosAngle, 1.0)) + (wobble - 0.5) * MareWobble * m.radius;
+        strength =
+            std::max(strength, (0.8 + 0.2 * m.darkness) * SmoothStep(m.radius, 0.6 * m.radius, d));
     }
     return strength;
 }
 
 // Small craters scattered by a fixed sequence, kept mostly off the maria as on the moon.
-std::vector<Crater> ScatteredCraters() {
+std::vector<Crater> ScatteredCraters(const std::vector<PlacedMare> &maria) {
     std::vector<Crater> craters;
     for (uint32_t i = 0; craters.size() < 36 && i < 400; ++i) {
         const double u = Unit(Hash(static_cast<int32_t>(i), 1, 0, 77));
@@ -174,7 +191,7 @@ std::vector<Crater> ScatteredCraters() {
         const double s = Unit(Hash(static_cast<int32_t>(i), 3, 0, 77));
         const double lon = -80 + 160 * u;
         const double lat = std::asin(-0.97 + 1.94 * v) * 180 / std::numbers::pi;
-        if (MareStrength(OnSphere(lon, lat), 0.5) > 0.35) continue;
+        if (MareStrength(maria, OnSphere(lon, lat), 0.5) > 0.35) continue;
         craters.push_back({lon, lat, 0.8 + 2.2 * s * s, 0.03 + 0.04 * s, 0});
     }
     return craters;
@@ -185,19 +202,34 @@ struct Shading {
     double ray = 0;        // ray brightening, which spreads over maria and highlands alike
 };
 
+constexpr int RaySpokes = 14;
+
+// A crater with its local frame on the sphere and the reach of its rim, blanket and rays.
+struct PlacedCrater {
+    Crater crater;
+    Vec3 centre, east, north;
+    double radius, cosReach;
+};
+
+PlacedCrater Place(const Crater &c) {
+    const Vec3 centre = OnSphere(c.lon, c.lat);
+    const Vec3 east = Normalised(Cross({0, 1, 0}, centre));
+    const double radius = Radians(c.radiusDeg);
+    const double reach = c.rays > 0 ? 14.0 : 2.2; // in crater radii
+    return {c, centre, east, Cross(centre, east), radius, std::cos(reach * radius)};
+}
+
 // The sun stands a little to the upper left of the viewer, enough to give crater walls
 // a hint of relief.
-Shading CraterShading(Vec3 p, const Crater &c) {
-    const Vec3 centre = OnSphere(c.lon, c.lat);
-    const double r = Radians(c.radiusDeg);
-    const double t = AngleBetween(p, centre) / r;
+Shading CraterShading(Vec3 p, const PlacedCrater &placed) {
     Shading s;
-    if (t > (c.rays > 0 ? 14.0 : 2.2)) return s;
+    const double cosAngle = Dot(p, placed.centre);
+    if (cosAngle < placed.cosReach) return s;
+    const Crater &c = placed.crater;
+    const double t = std::acos(std::min(cosAngle, 1.0)) / placed.radius;
 
-    const Vec3 east = Normalised(Cross({0, 1, 0}, centre));
-    const Vec3 north = Cross(centre, east);
-    const Vec3 along = p - centre * Dot(p, centre);
-    const double angle = std::atan2(Dot(along, north), Dot(along, east));
+    const Vec3 along = p - placed.centre * cosAngle;
+    const double angle = std::atan2(Dot(along, placed.north), Dot(along, placed.east));
     const double towardSun = -std::cos(angle - Radians(135));
 
     if (t < 1.0) {
@@ -208,11 +240,11 @@ Shading CraterShading(Vec3 p, const Crater &c) {
     s.brightness += 0.03 * SmoothStep(2.2, 1.0, t);
 
     if (c.rays > 0 && t > 0.9) {
-        const double turns = (angle + std::numbers::pi) / (2 * std::numbers::pi) * 14;
+        const double turns = (angle + std::numbers::pi) / (2 * std::numbers::pi) * RaySpokes;
         const auto spoke = static_cast<int32_t>(std::floor(turns));
         const double frac = turns - std::floor(turns);
-        const double a = Unit(Hash(spoke % 14, 0, 5, 991));
-        const double b = Unit(Hash((spoke + 1) % 14, 0, 5, 991));
+        const double a = Unit(Hash(spoke % RaySpokes, 0, 5, 991));
+        const double b = Unit(Hash((spoke + 1) % RaySpokes, 0, 5, 991));
         const double pattern = std::pow(a + (b - a) * SmoothStep(0, 1, frac), 3.0);
         const double reach = 4.0 + 9.0 * a;
         s.ray =
@@ -239,9 +271,12 @@ QImage MoonDisc(int diameterPx) {
     QImage image(diameterPx, diameterPx, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
 
-    std::vector<Crater> craters(NamedCraters.begin(), NamedCraters.end());
-    const std::vector<Crater> scattered = ScatteredCraters();
-    craters.insert(craters.end(), scattered.begin(), scattered.end());
+    const std::vector<PlacedMare> maria = PlaceMaria();
+    std::vector<PlacedCrater> craters;
+    for (const Crater &c : NamedCraters)
+        craters.push_back(Place(c));
+    for (const Crater &c : ScatteredCraters(maria))
+        craters.push_back(Place(c));
 
     const double radius = diameterPx / 2.0;
     for (int py = 0; py < diameterPx; ++py) {
@@ -256,14 +291,14 @@ QImage MoonDisc(int diameterPx) {
             const double z = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
             const Vec3 p = Normalised({nx, ny, std::max(z, 1e-6)});
 
-            const double mare =
-                MareStrength(p, Fractal(p * 6.0, 3, 11)) * (0.8 + 0.35 * Fractal(p * 4.0, 3, 13));
+            const double mare = std::min(1.0, MareStrength(maria, p, Fractal(p * 6.0, 3, 11)) *
+                                                  (0.8 + 0.35 * Fractal(p * 4.0, 3, 13)));
             const double roughness = 0.09 * (1 - mare) + 0.04 * mare;
             double albedo = 1.0 + roughness * (Fractal(p * 11.0, 4, 23) - 0.5) * 2 +
                             0.035 * (Fractal(p * 34.0, 2, 31) - 0.5) * 2 +
                             0.05 * (Fractal(p * 2.5, 2, 41) - 0.5) * 2;
             double rays = 0;
-            for (const Crater &c : craters) {
+            for (const PlacedCrater &c : craters) {
                 const Shading s = CraterShading(p, c);
                 albedo += s.brightness * (1 - 0.4 * mare);
                 rays += s.ray;
