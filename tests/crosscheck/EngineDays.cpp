@@ -2,7 +2,6 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
-#include "engine/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +9,6 @@ namespace Crosscheck {
 
 namespace {
 constexpr int ReportedMismatches = 10;
-}
-
-void StartEngine(const EngineSettings &settings) {
-    Calc::Reset();
-    ChangeCals::Reset();
-    Calc::InitCalendarTables();
-    Texts::LoadEnglish();
-    Calc::MoslemType = settings.moslemType;
-    Calc::SetMoslemType();
-    for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal) {
-        Calc::FirstWeekDay[cal] = settings.firstWeekDay[cal - 1];
-    }
 }
 
 void ConvertJD(int32_t jd) {
@@ -44,6 +31,27 @@ std::string Describe(const CalendarDay &day) {
            std::to_string(day.day) + " year day " + std::to_string(day.yearDay) + "/" +
            std::to_string(day.yearDays) + " year " + std::to_string(day.yearStart) + ".." +
            std::to_string(day.yearEnd);
+}
+
+void CheckBothWays(int16_t cal, int32_t jd, const CalendarDay &expected, const char *source,
+                   Mismatches &mismatches) {
+    ConvertJD(jd);
+    const CalendarDay converted = EngineDay(cal);
+    if (converted != expected) {
+        mismatches.Add("JD " + std::to_string(jd) + ": ChangeJD gives " + Describe(converted) +
+                       ", " + source + " " + Describe(expected));
+    }
+    Calc::CalDates[cal][Calc::Year] = expected.year;
+    Calc::CalDates[cal][Calc::Month] = expected.month;
+    Calc::CalDates[cal][Calc::Day] = expected.day;
+    int16_t from = cal;
+    ChangeCals::ChangeCal(from);
+    const CalendarDay entered = EngineDay(cal);
+    if (Calc::CurrentJD != jd || entered != expected) {
+        mismatches.Add(std::string(source) + " " + Describe(expected) + ": ChangeCal gives JD " +
+                       std::to_string(Calc::CurrentJD) + ", " + Describe(entered) +
+                       ", expected JD " + std::to_string(jd));
+    }
 }
 
 void Mismatches::Add(const std::string &what) {
