@@ -54,7 +54,7 @@ frmMoon::frmMoon()
     Shape2.SetBorderColor(SubstituteRim);
 
     // Bottom left, where the sky shows at every phase, so the age stays readable.
-    Label1.Move(90, 0, 900, 240);
+    Label1.Move(90, 0, 600, 240);
     Label1.SetAlignment(0);
     Label1.SetFontBold(true);
     Label1.SetForeColor(AgeInk);
