@@ -3,6 +3,7 @@
 //    Left/Top/Width/Height in twips, Visible, Enabled, ToolTipText, TabStop,
 //    TabIndex, ZOrder and SetFocus
 //  - ElementName: the objectName of an element of a control array ("Combo2_3")
+//  - SetColorRoles: gives a widget a packed colour in some of its palette's roles
 //
 // Visible and Enabled are the control's own settings, as the design reads them: a
 // control on a hidden window is still Visible.
@@ -14,12 +15,17 @@
 
 #include "Units.h"
 
+#include <QPalette>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <initializer_list>
 
 namespace platform {
 
 QString ElementName(const QString &name, int index);
+void SetColorRoles(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles,
+                   int32_t packed);
 
 // The non-template half of Control<W>, shared by every kind of control.
 void MarkAsControl(QWidget *widget, const QString &name);

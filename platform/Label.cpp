@@ -28,15 +28,11 @@ void Label::SetFontSize(double points) {
 }
 
 void Label::SetForeColor(int32_t packed) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::WindowText}, packed);
 }
 
 void Label::SetBackColor(int32_t packed) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Window}, packed);
 }
 
 void Label::SetBackStyle(int style) {
