@@ -65,7 +65,7 @@ int32_t JewishMonthLength(int32_t month, int32_t year) {
 
 MonthLengths MoslemMonthLengths(int16_t moslemType) {
     return [moslemType](int32_t month, int32_t year) -> int32_t {
-        int32_t cycleYear = (year - 1) % 30 + 1;
+        const int32_t cycleYear = (year - 1) % 30 + 1;
         const int32_t leapYears[] = {2,  5,  7,  10, 13, moslemType == 1 ? 15 : 16,
                                      18, 21, 24, 26, 29};
         const bool leap =
