@@ -37,7 +37,7 @@ struct Expected {
     double Left, Top, Width, Height;
 };
 
-// The shadow worked out afresh in double precision from the window's design.
+// The shadow worked out afresh, in double precision, from the phase rules.
 Expected ExpectedShadow(Phase phase, double A, double PW, double PH) {
     const double H = (PH + 60) * 1.02, W = PW + 60, Hh = H / 2, q = 29.530588 / 4;
     const auto circle = [&](int fill, int border, double x, double extra, auto left) {
