@@ -1,0 +1,151 @@
+// How long the engine takes to turn one day into all four calendars, from a
+// Julian Day and from a date of each calendar, next to ICU converting the same
+// days into the same four calendars. Every benchmark walks the whole accepted
+// range once per iteration; ns_per_day is the time per day.
+#include "IcuCalendar.h"
+
+#include "engine/Calc.h"
+#include "engine/ChangeCals.h"
+#include "engine/Texts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+struct Date {
+    int32_t year;
+    int32_t month;
+    int32_t day;
+};
+
+void StartEngine() {
+    Calc::Reset();
+    ChangeCals::Reset();
+    Calc::InitCalendarTables();
+    Texts::LoadEnglish();
+    Calc::MoslemType = 1;
+    Calc::SetMoslemType();
+    for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal) {
+        Calc::FirstWeekDay[cal] = cal == Calc::Moslem ? 6 : 7;
+    }
+}
+
+int32_t FirstJD() {
+    return Calc::MinJD[Calc::Jewish];
+}
+int32_t LastJD() {
+    return Calc::MaxJD[Calc::Jewish];
+}
+
+void CountDays(benchmark::State &state, int64_t days) {
+    state.counters["ns_per_day"] = benchmark::Counter(
+        static_cast<double>(days),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Everything the monthly window shows for a day: four dates with their year
+// tables, weeks, week day and moon.
+void BM_ChangeJD(benchmark::State &state) {
+    StartEngine();
+    for (auto _ : state) {
+        for (int32_t jd = FirstJD(); jd <= LastJD(); ++jd) {
+            Calc::CurrentJD = jd;
+            ChangeCals::ChangeJD();
+            benchmark::DoNotOptimize(Calc::CalDates);
+        }
+    }
+    CountDays(state, LastJD() - FirstJD() + 1);
+}
+BENCHMARK(BM_ChangeJD)->Unit(benchmark::kMillisecond);
+
+// The same days entered as dates of one calendar (its own range only).
+void BM_ChangeCal(benchmark::State &state) {
+    StartEngine();
+    const auto cal = static_cast<int16_t>(state.range(0));
+    std::vector<Date> dates;
+    for (int32_t jd = Calc::MinJD[cal]; jd <= Calc::MaxJD[cal]; ++jd) {
+        Calc::CurrentJD = jd;
+        ChangeCals::ChangeJD();
+        dates.push_back({Calc::CalDates[cal][Calc::Year], Calc::CalDates[cal][Calc::Month],
+                         Calc::CalDates[cal][Calc::Day]});
+    }
+    for (auto _ : state) {
+        for (const Date &date : dates) {
+            Calc::CalDates[cal][Calc::Year] = date.year;
+            Calc::CalDates[cal][Calc::Month] = date.month;
+            Calc::CalDates[cal][Calc::Day] = date.day;
+            int16_t from = cal;
+            ChangeCals::ChangeCal(from);
+            benchmark::DoNotOptimize(Calc::CalDates);
+        }
+    }
+    CountDays(state, static_cast<int64_t>(dates.size()));
+}
+BENCHMARK(BM_ChangeCal)
+    ->ArgName("cal")
+    ->Arg(Calc::Julian)
+    ->Arg(Calc::Gregorian)
+    ->Arg(Calc::Jewish)
+    ->Arg(Calc::Moslem)
+    ->Unit(benchmark::kMillisecond);
+
+Oracle::IcuCalendar IcuCalendarOf(int64_t cal) {
+    switch (cal) {
+    case Calc::Julian:
+        return Oracle::IcuCalendar::PureJulian();
+    case Calc::Gregorian:
+        return Oracle::IcuCalendar::ProlepticGregorian();
+    case Calc::Jewish:
+        return Oracle::IcuCalendar::Hebrew();
+    default:
+        return Oracle::IcuCalendar::IslamicCivil();
+    }
+}
+
+// ICU's share of the same work: set the time, read year, month and day, in
+// each of the four calendars.
+void BM_IcuFourCalendars(benchmark::State &state) {
+    StartEngine();
+    std::vector<Oracle::IcuCalendar> calendars;
+    for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal) {
+        calendars.push_back(IcuCalendarOf(cal));
+    }
+    Date date{};
+    for (auto _ : state) {
+        for (int32_t jd = FirstJD(); jd <= LastJD(); ++jd) {
+            for (Oracle::IcuCalendar &calendar : calendars) {
+                calendar.DateOf(jd, date.year, date.month, date.day);
+                benchmark::DoNotOptimize(date);
+            }
+        }
+    }
+    CountDays(state, LastJD() - FirstJD() + 1);
+}
+BENCHMARK(BM_IcuFourCalendars)->Unit(benchmark::kMillisecond);
+
+// One ICU calendar alone, to see where ICU's time goes.
+void BM_IcuOneCalendar(benchmark::State &state) {
+    StartEngine();
+    Oracle::IcuCalendar calendar = IcuCalendarOf(state.range(0));
+    Date date{};
+    for (auto _ : state) {
+        for (int32_t jd = FirstJD(); jd <= LastJD(); ++jd) {
+            calendar.DateOf(jd, date.year, date.month, date.day);
+            benchmark::DoNotOptimize(date);
+        }
+    }
+    CountDays(state, LastJD() - FirstJD() + 1);
+}
+BENCHMARK(BM_IcuOneCalendar)
+    ->ArgName("cal")
+    ->Arg(Calc::Julian)
+    ->Arg(Calc::Gregorian)
+    ->Arg(Calc::Jewish)
+    ->Arg(Calc::Moslem)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

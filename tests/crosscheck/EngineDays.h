@@ -1,0 +1,49 @@
+// Running the engine the way the crosscheck tests need it: a clean start with
+// given settings, then one day after another through ChangeJD, and a tally of
+// disagreements that prints only the first few of a million days.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace Crosscheck {
+
+struct EngineSettings {
+    int16_t moslemType = 1;
+    // By CalendarId 1..4: the program's default first week days.
+    std::array<int16_t, 4> firstWeekDay{7, 7, 7, 6};
+};
+
+void StartEngine(const EngineSettings &settings);
+
+// The engine's conversion of one Julian Day into all four calendars.
+void ConvertJD(int32_t jd);
+
+// What a calendar's row of the engine says about the current day.
+struct CalendarDay {
+    int32_t year;
+    int32_t month;
+    int32_t day;
+    int32_t yearDay;
+    int32_t yearDays;
+    int32_t yearStart;
+    int32_t yearEnd;
+
+    bool operator==(const CalendarDay &) const = default;
+};
+
+CalendarDay EngineDay(int16_t cal);
+std::string Describe(const CalendarDay &day);
+
+class Mismatches {
+  public:
+    // Adds one disagreement; the first few become test failures with their text.
+    void Add(const std::string &what);
+    int Count() const { return count_; }
+
+  private:
+    int count_ = 0;
+};
+
+} // namespace Crosscheck

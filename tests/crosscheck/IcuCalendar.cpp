@@ -1,0 +1,113 @@
+#include "IcuCalendar.h"
+
+#include <unicode/calendar.h>
+#include <unicode/gregocal.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+#include <unicode/utypes.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace Oracle {
+
+namespace {
+
+constexpr double MillisPerDay = 86400000.0;
+// Julian Day of 1 January 1970, the day ICU's time 0 falls in.
+constexpr int32_t UnixEpochJD = 2440588;
+// A cutover this far out (about 10^10 days) lies beyond any date we ask for;
+// ICU clamps it to its own day range.
+constexpr double FarAway = 1e18;
+
+void Check(UErrorCode status, const char *what) {
+    if (U_FAILURE(status)) {
+        throw std::runtime_error(std::string("ICU ") + what + ": " + u_errorName(status));
+    }
+}
+
+std::unique_ptr<icu::Calendar> MakeCalendar(const char *locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(
+        icu::TimeZone::getGMT()->clone(), icu::Locale(locale), status));
+    Check(status, locale);
+    return calendar;
+}
+
+std::unique_ptr<icu::Calendar> MakeGregorian(double cutover) {
+    UErrorCode status = U_ZERO_ERROR;
+    auto calendar = std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(),
+                                                             icu::Locale("en"), status);
+    Check(status, "GregorianCalendar");
+    calendar->setGregorianChange(cutover, status);
+    Check(status, "setGregorianChange");
+    return calendar;
+}
+
+} // namespace
+
+IcuCalendar::IcuCalendar(std::unique_ptr<icu::Calendar> calendar)
+    : calendar_(std::move(calendar)) {}
+IcuCalendar::IcuCalendar(IcuCalendar &&) noexcept = default;
+IcuCalendar &IcuCalendar::operator=(IcuCalendar &&) noexcept = default;
+IcuCalendar::~IcuCalendar() = default;
+
+IcuCalendar IcuCalendar::PureJulian() {
+    return IcuCalendar(MakeGregorian(FarAway));
+}
+IcuCalendar IcuCalendar::ProlepticGregorian() {
+    return IcuCalendar(MakeGregorian(-FarAway));
+}
+IcuCalendar IcuCalendar::IslamicCivil() {
+    return IcuCalendar(MakeCalendar("en@calendar=islamic-civil"));
+}
+IcuCalendar IcuCalendar::Hebrew() {
+    return IcuCalendar(MakeCalendar("en@calendar=hebrew"));
+}
+
+void IcuCalendar::SetJulianDay(int32_t jd) {
+    UErrorCode status = U_ZERO_ERROR;
+    // Noon UTC: the whole civil day that the Julian Day number stands for.
+    calendar_->setTime(static_cast<double>(jd - UnixEpochJD) * MillisPerDay, status);
+    Check(status, "setTime");
+}
+
+int32_t IcuCalendar::Field(int field) {
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t value = calendar_->get(static_cast<UCalendarDateFields>(field), status);
+    Check(status, "get");
+    return value;
+}
+
+IcuFields IcuCalendar::FieldsOf(int32_t jd) {
+    SetJulianDay(jd);
+    IcuFields fields{};
+    fields.year = Field(UCAL_EXTENDED_YEAR);
+    fields.month = Field(UCAL_MONTH);
+    fields.day = Field(UCAL_DATE);
+    fields.yearDay = Field(UCAL_DAY_OF_YEAR);
+    // ICU counts 1 Sunday .. 7 Saturday.
+    fields.weekDay = (Field(UCAL_DAY_OF_WEEK) + 5) % 7 + 1;
+    return fields;
+}
+
+void IcuCalendar::DateOf(int32_t jd, int32_t &year, int32_t &month, int32_t &day) {
+    SetJulianDay(jd);
+    year = Field(UCAL_EXTENDED_YEAR);
+    month = Field(UCAL_MONTH);
+    day = Field(UCAL_DATE);
+}
+
+int32_t IcuCalendar::JulianDayOf(int32_t year, int32_t month, int32_t day) {
+    UErrorCode status = U_ZERO_ERROR;
+    calendar_->clear();
+    calendar_->set(UCAL_EXTENDED_YEAR, year);
+    calendar_->set(UCAL_MONTH, month);
+    calendar_->set(UCAL_DATE, day);
+    const UDate millis = calendar_->getTime(status);
+    Check(status, "getTime");
+    return static_cast<int32_t>(std::floor(millis / MillisPerDay)) + UnixEpochJD;
+}
+
+} // namespace Oracle
