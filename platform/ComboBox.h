@@ -49,7 +49,7 @@ class ComboBox : public Control<QComboBox> {
 
     QString Text() const { return currentText(); }
     // A drop-down list selects the item of that text (compared without regard to
-    // case) and returns false, leaving no selection, when there is none.
+    // case); when there is none it returns false and changes nothing.
     bool SetText(const QString &text);
 
     void SetBackColor(int32_t packed);

@@ -3,7 +3,7 @@
 //    icon that draws itself)
 //  - SetStretch: true draws the picture over the whole control; false (the default)
 //    at the picture's own size from the top-left corner
-//  - mouse presses pass through to the control underneath
+//  - mouse presses and double clicks go on to the control underneath
 #pragma once
 
 #include "Control.h"

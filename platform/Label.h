@@ -3,7 +3,7 @@
 //  - SetAlignment: 0 left, 1 right, 2 centre
 //  - SetFontBold, SetFontSize (points), SetForeColor, SetBackColor (packed colours)
 //  - SetBackStyle: 0 transparent (the default), 1 opaque in the BackColor
-//  - mouse presses pass through to the control underneath
+//  - mouse presses and double clicks go on to the control underneath
 #pragma once
 
 #include "Control.h"

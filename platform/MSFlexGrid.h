@@ -31,12 +31,13 @@
 
 #include "Control.h"
 
-#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <utility>
 #include <vector>
+
+class QPainter;
 
 namespace platform {
 
@@ -123,7 +124,8 @@ class MSFlexGrid : public Control<QWidget> {
     // Column and row under a point, or -1 past the last one.
     int ColumnAt(int x) const;
     int RowAt(int y) const;
-    void PaintCell(class QPainter &painter, int row, int first, int last, int top) const;
+    void PaintCell(QPainter &painter, int row, int first, int last, const std::vector<int> &xs,
+                   int top) const;
 
     int rows_ = 0;
     int cols_ = 0;
@@ -138,7 +140,6 @@ class MSFlexGrid : public Control<QWidget> {
     int32_t foreColor_ = 0;
     int32_t gridColor_ = 0xC0C0C0;
     bool redraw_ = true;
-    QFont boldFont_;
 };
 
 } // namespace platform

@@ -1,8 +1,8 @@
 // Screen: the screen as the windows see it.
 //  - ScreenWidth / ScreenHeight: the primary screen's size in twips
 //  - MousePointer / SetMousePointer: the pointer over every window of the program,
-//    MousePointerHourglass (11) or MousePointerDefault (0); it changes at once,
-//    without waiting for the event loop
+//    MousePointerHourglass (11) or MousePointerDefault (0); setting the value it
+//    already has changes nothing
 #pragma once
 
 namespace platform {

@@ -39,6 +39,7 @@ class Shape : public Control<QWidget> {
     void SetTop(float twips);
     void SetWidth(float twips);
     void SetHeight(float twips);
+    void Move(float left, float top, float width, float height);
 
   protected:
     void paintEvent(QPaintEvent *event) override;

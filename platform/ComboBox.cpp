@@ -1,0 +1,158 @@
+#include "ComboBox.h"
+
+#include "Input.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace platform {
+
+namespace {
+
+// Focus moves that the design's windows do not see as leaving or entering a field.
+bool IsInternalFocusMove(const QFocusEvent *event) {
+    return event->reason() == Qt::PopupFocusReason ||
+           event->reason() == Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
+ComboBox::ComboBox(QWidget *parent, const QString &name) : Control(parent, name) {
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    setMaxVisibleItems(16);
+    connect(this, &QComboBox::activated, this, &ComboBox::OnActivated);
+}
+
+void ComboBox::SetStyle(ComboStyle style) {
+    const bool editable = style == ComboStyle::DropDownCombo;
+    if (editable == isEditable()) return;
+    setEditable(editable);
+    if (editable) {
+        // Typing completes nothing; the text is what the user typed.
+        setCompleter(nullptr);
+        // Nor does ending an edit pick the item that matches the text.
+        disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+        connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBox::Change);
+    }
+}
+
+ComboStyle ComboBox::Style() const {
+    return isEditable() ? ComboStyle::DropDownCombo : ComboStyle::DropDownList;
+}
+
+void ComboBox::AddItem(const QString &item) {
+    if (count() > 0) {
+        addItem(item);
+        return;
+    }
+    // Qt selects the first item put into an empty list; the design's lists stay
+    // without a selection, and a combo keeps its typed text.
+    const QSignalBlocker blocker(this);
+    const QString text = currentText();
+    addItem(item);
+    setCurrentIndex(-1);
+    if (isEditable()) lineEdit()->setText(text);
+}
+
+void ComboBox::Clear() {
+    const QSignalBlocker blocker(this);
+    clear();
+    if (isEditable()) lineEdit()->clear();
+}
+
+int32_t ComboBox::ItemData(int index) const {
+    return itemData(index).toInt();
+}
+
+void ComboBox::SetItemData(int index, int32_t value) {
+    setItemData(index, value);
+}
+
+void ComboBox::SetListIndex(int index) {
+    if (index < -1 || index >= count() || index == currentIndex()) return;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    emit Click();
+}
+
+bool ComboBox::SetText(const QString &text) {
+    if (isEditable()) {
+        if (text != lineEdit()->text()) {
+            lineEdit()->setText(text);
+            emit Change();
+        }
+        return true;
+    }
+    const int index = findText(text, Qt::MatchFixedString);
+    if (index < 0) return false;
+    SetListIndex(index);
+    return true;
+}
+
+void ComboBox::SetBackColor(int32_t packed) {
+    QPalette p = palette();
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        p.setColor(role, ToQColor(packed));
+    setPalette(p);
+}
+
+void ComboBox::SetForeColor(int32_t packed) {
+    QPalette p = palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(role, ToQColor(packed));
+    setPalette(p);
+}
+
+void ComboBox::showPopup() {
+    emit DropDown();
+    QComboBox::showPopup();
+}
+
+void ComboBox::OnActivated() {
+    if (!quietActivation_) emit Click();
+}
+
+void ComboBox::focusInEvent(QFocusEvent *event) {
+    QComboBox::focusInEvent(event);
+    if (!IsInternalFocusMove(event)) emit GotFocus();
+}
+
+void ComboBox::focusOutEvent(QFocusEvent *event) {
+    // Qt picks the item matching the typed text when the edit ends; the design's
+    // combo keeps the text as typed and raises no click for it.
+    quietActivation_ = true;
+    QComboBox::focusOutEvent(event);
+    quietActivation_ = false;
+    if (!IsInternalFocusMove(event)) emit LostFocus();
+}
+
+void ComboBox::keyPressEvent(QKeyEvent *event) {
+    int keyCode = VirtualKeyCode(*event);
+    if (keyCode != 0) {
+        emit KeyDown(keyCode, ShiftState(event->modifiers()));
+        if (keyCode == 0) {
+            event->accept();
+            return;
+        }
+    }
+    int charCode = CharacterCode(*event);
+    if (charCode != 0) {
+        emit KeyPress(charCode);
+        if (charCode == 0) {
+            event->accept();
+            return;
+        }
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    quietActivation_ = enter;
+    QComboBox::keyPressEvent(event);
+    quietActivation_ = false;
+}
+
+} // namespace platform

@@ -1,0 +1,111 @@
+#include "Form.h"
+
+#include "Units.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace platform {
+
+Form::Form(const QString &name)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint) {
+    setObjectName(name);
+}
+
+void Form::Show() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Refresh() {
+    repaint();
+    // A window shown a moment ago needs the window system's answer before it shows
+    // anything; the user's input waits.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+int Form::WindowState() const {
+    if (windowState() & Qt::WindowMinimized) return 1;
+    if (windowState() & Qt::WindowMaximized) return 2;
+    return 0;
+}
+
+void Form::SetWindowState(int state) {
+    const Qt::WindowStates others =
+        windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    setWindowState(state == 1   ? others | Qt::WindowMinimized
+                   : state == 2 ? others | Qt::WindowMaximized
+                                : others);
+}
+
+int Form::Left() const {
+    return PixelsToTwips(x());
+}
+int Form::Top() const {
+    return PixelsToTwips(y());
+}
+int Form::Width() const {
+    return PixelsToTwips(frameGeometry().width());
+}
+int Form::Height() const {
+    return PixelsToTwips(frameGeometry().height());
+}
+
+void Form::SetLeft(int twips) {
+    move(TwipsToPixels(twips), y());
+}
+void Form::SetTop(int twips) {
+    move(x(), TwipsToPixels(twips));
+}
+
+void Form::SetWidth(int twips) {
+    SetInnerSize(TwipsToPixels(twips) - FrameExtra().width(), height());
+}
+
+void Form::SetHeight(int twips) {
+    SetInnerSize(width(), TwipsToPixels(twips) - FrameExtra().height());
+}
+
+int Form::ScaleWidth() const {
+    return PixelsToTwips(width());
+}
+int Form::ScaleHeight() const {
+    return PixelsToTwips(height());
+}
+
+void Form::SetBackColor(int32_t packed) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(packed));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Form::SetInnerSize(int width, int height) {
+    // The code sizes the windows; the user does not.
+    setFixedSize(std::max(width, 1), std::max(height, 1));
+}
+
+QSize Form::FrameExtra() const {
+    return frameGeometry().size() - size();
+}
+
+void Form::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void Form::closeEvent(QCloseEvent *event) {
+    event->ignore();
+    Form_TitleBarClose();
+}
+
+} // namespace platform
