@@ -12,8 +12,9 @@
 //    nothing, when none is visible; else the exit tooltips for the new count
 //
 // Window numbers: 0 the monthly window, 1..4 the year window of that CalendarId.
-// Once the program has ended (see ProgramEnd.h) all of these do nothing, so that
-// the unload handlers that the end still runs cannot bring windows back.
+// Once the program has ended (see ProgramEnd.h), CloseWindow, ExitProgram,
+// SetExitTips and UpdateExitTips do nothing, so that the unload handlers the end
+// still runs can neither end it twice nor bring windows back.
 #pragma once
 
 #include "platform/Form.h"

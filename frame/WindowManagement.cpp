@@ -1,0 +1,111 @@
+#include "frame/WindowManagement.h"
+
+#include "engine/Texts.h"
+#include "frame/AppState.h"
+#include "frame/ProgramEnd.h"
+#include "frame/SettingsTable.h"
+#include "frame/Windows.h"
+#include "frame/about/frmAbout.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace ChangeCals {
+
+namespace {
+
+constexpr int Minimised = 1;
+
+// The window of a WindowIndex: 1..4 the year windows, then the monthly and the moon
+// window.
+platform::Form &WindowAt(int16_t index) {
+    if (index == Start::MonthlyWindowIndex) return *frmMonthlyCal;
+    if (index == Start::MoonWindowIndex) return *frmMoon;
+    return *YearWindow(index);
+}
+
+// A window edge as a saved position: a desktop larger than the 16-bit range can
+// place a window beyond it, and the nearest value it can hold is stored then.
+int16_t SavedEdge(int twips) {
+    return static_cast<int16_t>(std::clamp<int>(twips, std::numeric_limits<int16_t>::min(),
+                                                std::numeric_limits<int16_t>::max()));
+}
+
+void SetExitButtonTips(const std::string &tip) {
+    const QString text = QString::fromStdString(tip);
+    frmMonthlyCal->ExitButton().SetToolTipText(text);
+    for (int16_t cal = 1; cal <= 4; ++cal)
+        YearWindow(cal)->ExitButton().SetToolTipText(text);
+}
+
+template <class Base> void MinimiseAndDestroy(WindowRef<Base> &ref) {
+    ref->SetWindowState(Minimised);
+    ref.Destroy();
+}
+
+template <class Base> void CloseUnlessMinimised(WindowRef<Base> &ref) {
+    if (ref->WindowState() != Minimised) MinimiseAndDestroy(ref);
+}
+
+} // namespace
+
+int16_t CountVisibleWindows() {
+    int16_t count = frmMonthlyCal->Visible() ? 1 : 0;
+    for (int16_t cal = 1; cal <= 4; ++cal)
+        if (YearWindow(cal)->Visible()) ++count;
+    return count;
+}
+
+void CloseWindow(platform::Form &w, int16_t n) {
+    if (ProgramEnded()) return;
+    if (CountVisibleWindows() < 2)
+        ExitProgram(n);
+    else
+        w.Hide();
+}
+
+void ExitProgram(int16_t &n) {
+    if (ProgramEnded()) return;
+    for (int16_t index = 1; index <= Start::WindowCount; ++index) {
+        platform::Form &window = WindowAt(index);
+        if (window.WindowState() == Minimised) continue;
+        Start::WinTop[index] = SavedEdge(window.Top());
+        Start::WinLeft[index] = SavedEdge(window.Left());
+    }
+    Start::WriteWindowPositions();
+    if (n == 0)
+        MinimiseAndDestroy(frmMonthlyCal);
+    else if (n >= 1 && n <= 4)
+        MinimiseAndDestroy(YearWindow(n));
+    CloseOtherWindows(n);
+    frmAbout.Destroy();
+    EndProgram();
+}
+
+void CloseOtherWindows(int16_t &n) {
+    CloseUnlessMinimised(frmMoon);
+    for (int16_t cal = 1; cal <= 4; ++cal)
+        if (cal != n) CloseUnlessMinimised(YearWindow(cal));
+    if (n != 0) CloseUnlessMinimised(frmMonthlyCal);
+}
+
+void SetExitTips() {
+    if (ProgramEnded()) return;
+    if (Start::ShowTips != 0) SetExitButtonTips(Texts::StringTexts[16]);
+}
+
+void UpdateExitTips() {
+    if (ProgramEnded()) return;
+    const int16_t visible = CountVisibleWindows();
+    if (visible == 0) {
+        EndProgram();
+        return;
+    }
+    if (Start::ShowTips == 0) return;
+    if (visible < 2)
+        SetExitButtonTips(Texts::StringTexts[15]);
+    else
+        SetExitTips();
+}
+
+} // namespace ChangeCals
