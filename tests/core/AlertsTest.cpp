@@ -23,18 +23,4 @@ TEST(Alerts, WithoutHandlersAMessageGoesToStderrAndABeepIsSilent) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Orvanta: File not found\n");
 }
 
-TEST(Alerts, InstalledHandlersAreCalled) {
-    QString shown;
-    int beeps = 0;
-    platform::SetMessageHandler(
-        [&](const QString &text, const QString &title) { shown = title + "|" + text; });
-    platform::SetBeepHandler([&] { ++beeps; });
-    platform::MsgBox("a", "b");
-    platform::Beep();
-    platform::SetMessageHandler({});
-    platform::SetBeepHandler({});
-    EXPECT_EQ(shown, "b|a");
-    EXPECT_EQ(beeps, 1);
-}
-
 } // namespace

@@ -50,13 +50,4 @@ TEST_F(FakeClock, TodayIsTheLocalDate) {
     EXPECT_EQ(today.Year, 2023);
 }
 
-TEST_F(FakeClock, TheSplashDeadlineIsAboutASecondAway) {
-    Set(QDate(2024, 1, 1), QTime(10, 0, 0));
-    const double deadline = platform::Now() + 0.000012;
-    Set(QDate(2024, 1, 1), QTime(10, 0, 1, 36));
-    EXPECT_LT(platform::Now(), deadline);
-    Set(QDate(2024, 1, 1), QTime(10, 0, 1, 37));
-    EXPECT_GE(platform::Now(), deadline);
-}
-
 } // namespace

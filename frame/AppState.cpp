@@ -1,0 +1,61 @@
+#include "frame/AppState.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace Start {
+
+int16_t ColumnCals[5];
+int16_t WinTop[WindowCount + 1];
+int16_t WinLeft[WindowCount + 1];
+int16_t StartupWindow;
+QString LanguageName;
+int16_t ShowTips;
+int32_t BackColors[6];
+int32_t ForeColors[4];
+int16_t ColumnLeft[5];
+
+namespace {
+
+// Colours keep red in the low byte, then green, then blue.
+constexpr int32_t Rgb(int32_t red, int32_t green, int32_t blue) {
+    return red | green << 8 | blue << 16;
+}
+
+template <typename T, std::size_t N> void Clear(T (&table)[N]) {
+    std::fill_n(table, N, T{});
+}
+
+} // namespace
+
+void ResetState() {
+    Clear(ColumnCals);
+    Clear(WinTop);
+    Clear(WinLeft);
+    StartupWindow = 0;
+    LanguageName.clear();
+    ShowTips = 0;
+    Clear(BackColors);
+    Clear(ForeColors);
+    Clear(ColumnLeft);
+}
+
+void FillColors() {
+    BackColors[1] = Rgb(255, 255, 255);
+    BackColors[2] = Rgb(192, 255, 255);
+    BackColors[3] = Rgb(255, 255, 192);
+    BackColors[4] = Rgb(192, 255, 192);
+    BackColors[5] = Rgb(255, 0, 0);
+    ForeColors[1] = Rgb(0, 0, 128);
+    ForeColors[2] = Rgb(128, 64, 64);
+    ForeColors[3] = Rgb(255, 255, 255);
+}
+
+void FillColumnLeft() {
+    constexpr int16_t FirstColumnLeft = 300;
+    constexpr int16_t ColumnStep = 2340;
+    for (int column = 1; column < static_cast<int>(std::size(ColumnLeft)); ++column)
+        ColumnLeft[column] = static_cast<int16_t>(FirstColumnLeft + (column - 1) * ColumnStep);
+}
+
+} // namespace Start

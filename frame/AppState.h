@@ -1,0 +1,39 @@
+// The application state every window reads: the settings held in memory, and
+// the colour and layout tables the windows share. Indexed from 1 like the
+// engine's tables; element 0 is unused. FirstWeekDay and MoslemType belong to
+// the engine (Calc), the language tables to Texts.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace Start {
+
+// WindowIndex of the two windows that are not year windows; 1..4 are the year
+// windows by CalendarId.
+constexpr int16_t MonthlyWindowIndex = 5;
+constexpr int16_t MoonWindowIndex = 6;
+constexpr int16_t WindowCount = 6;
+
+// A saved position of this value lies beyond any screen: none was saved.
+constexpr int16_t NoPosition = 32737;
+
+extern int16_t ColumnCals[5];
+extern int16_t WinTop[WindowCount + 1];
+extern int16_t WinLeft[WindowCount + 1];
+extern int16_t StartupWindow;
+extern QString LanguageName;
+extern int16_t ShowTips;
+extern int32_t BackColors[6];
+extern int32_t ForeColors[4];
+extern int16_t ColumnLeft[5];
+
+// Back to the state before start-up: numbers zero, names empty.
+void ResetState();
+
+// Start-up fills these once: the calendars' and the selected day's
+// backgrounds, the grid text colours, and the monthly window's column edges.
+void FillColors();
+void FillColumnLeft();
+
+} // namespace Start
