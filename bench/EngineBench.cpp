@@ -6,7 +6,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
-#include "engine/Texts.h"
+#include "tools/convert/Conversion.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,18 +19,6 @@ struct Date {
     int32_t month;
     int32_t day;
 };
-
-void StartEngine() {
-    Calc::Reset();
-    ChangeCals::Reset();
-    Calc::InitCalendarTables();
-    Texts::LoadEnglish();
-    Calc::MoslemType = 1;
-    Calc::SetMoslemType();
-    for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal) {
-        Calc::FirstWeekDay[cal] = cal == Calc::Moslem ? 6 : 7;
-    }
-}
 
 int32_t FirstJD() {
     return Calc::MinJD[Calc::Jewish];
@@ -48,7 +36,7 @@ void CountDays(benchmark::State &state, int64_t days) {
 // Everything the monthly window shows for a day: four dates with their year
 // tables, weeks, week day and moon.
 void BM_ChangeJD(benchmark::State &state) {
-    StartEngine();
+    Convert::StartEngine({});
     for (auto _ : state) {
         for (int32_t jd = FirstJD(); jd <= LastJD(); ++jd) {
             Calc::CurrentJD = jd;
@@ -62,7 +50,7 @@ BENCHMARK(BM_ChangeJD)->Unit(benchmark::kMillisecond);
 
 // The same days entered as dates of one calendar (its own range only).
 void BM_ChangeCal(benchmark::State &state) {
-    StartEngine();
+    Convert::StartEngine({});
     const auto cal = static_cast<int16_t>(state.range(0));
     std::vector<Date> dates;
     for (int32_t jd = Calc::MinJD[cal]; jd <= Calc::MaxJD[cal]; ++jd) {
@@ -105,12 +93,13 @@ Oracle::IcuCalendar IcuCalendarOf(int64_t cal) {
 }
 
 // ICU's share of the same work: set the time, read year, month and day, in
-// each of the four calendars.
-void BM_IcuFourCalendars(benchmark::State &state) {
-    StartEngine();
+// each of the four calendars (cal:0), or in one of them alone, to see where
+// ICU's time goes.
+void BM_Icu(benchmark::State &state) {
+    Convert::StartEngine({});
     std::vector<Oracle::IcuCalendar> calendars;
     for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal) {
-        calendars.push_back(IcuCalendarOf(cal));
+        if (state.range(0) == 0 || state.range(0) == cal) calendars.push_back(IcuCalendarOf(cal));
     }
     Date date{};
     for (auto _ : state) {
@@ -123,23 +112,9 @@ void BM_IcuFourCalendars(benchmark::State &state) {
     }
     CountDays(state, LastJD() - FirstJD() + 1);
 }
-BENCHMARK(BM_IcuFourCalendars)->Unit(benchmark::kMillisecond);
-
-// One ICU calendar alone, to see where ICU's time goes.
-void BM_IcuOneCalendar(benchmark::State &state) {
-    StartEngine();
-    Oracle::IcuCalendar calendar = IcuCalendarOf(state.range(0));
-    Date date{};
-    for (auto _ : state) {
-        for (int32_t jd = FirstJD(); jd <= LastJD(); ++jd) {
-            calendar.DateOf(jd, date.year, date.month, date.day);
-            benchmark::DoNotOptimize(date);
-        }
-    }
-    CountDays(state, LastJD() - FirstJD() + 1);
-}
-BENCHMARK(BM_IcuOneCalendar)
+BENCHMARK(BM_Icu)
     ->ArgName("cal")
+    ->Arg(0)
     ->Arg(Calc::Julian)
     ->Arg(Calc::Gregorian)
     ->Arg(Calc::Jewish)

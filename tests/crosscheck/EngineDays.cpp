@@ -2,7 +2,6 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
-#include "engine/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +9,6 @@ namespace Crosscheck {
 
 namespace {
 constexpr int ReportedMismatches = 10;
-}
-
-void StartEngine(const EngineSettings &settings) {
-    Calc::Reset();
-    ChangeCals::Reset();
-    Calc::InitCalendarTables();
-    Texts::LoadEnglish();
-    Calc::MoslemType = settings.moslemType;
-    Calc::SetMoslemType();
-    for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal) {
-        Calc::FirstWeekDay[cal] = settings.firstWeekDay[cal - 1];
-    }
 }
 
 void ConvertJD(int32_t jd) {

@@ -1,21 +1,17 @@
 // Running the engine the way the crosscheck tests need it: a clean start with
-// given settings, then one day after another through ChangeJD, and a tally of
-// disagreements that prints only the first few of a million days.
+// given settings (the converter's, Convert::StartEngine), then one day after
+// another through ChangeJD, and a tally of disagreements that prints only the
+// first few of a million days.
 #pragma once
 
-#include <array>
+#include "tools/convert/Conversion.h"
+
 #include <cstdint>
 #include <string>
 
 namespace Crosscheck {
 
-struct EngineSettings {
-    int16_t moslemType = 1;
-    // By CalendarId 1..4: the program's default first week days.
-    std::array<int16_t, 4> firstWeekDay{7, 7, 7, 6};
-};
-
-void StartEngine(const EngineSettings &settings);
+using Convert::StartEngine;
 
 // The engine's conversion of one Julian Day into all four calendars.
 void ConvertJD(int32_t jd);

@@ -40,7 +40,7 @@ using FirstWeekDays = std::array<int16_t, 4>;
 class WeekNumbers : public testing::TestWithParam<FirstWeekDays> {};
 
 TEST_P(WeekNumbers, EveryDayAgreesWithRunningCount) {
-    const EngineSettings settings{.firstWeekDay = GetParam()};
+    const Convert::Settings settings{.firstWeekDay = GetParam()};
     StartEngine(settings);
     WeekCount counts[5];
     Mismatches mismatches;
