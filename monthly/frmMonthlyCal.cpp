@@ -3,6 +3,7 @@
 #include "artwork/Artwork.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
+#include "frame/Pictures.h"
 #include "frame/Start.h"
 #include "frame/WindowManagement.h"
 #include "monthly/Layout.h"
@@ -13,13 +14,9 @@ using namespace Monthly;
 
 namespace {
 
-// The pictures at 100 % and 200 %, so that they stay sharp on dense screens.
-template <class Draw> QIcon TwoScales(int twips, Draw draw) {
+QSize Square(int twips) {
     const int side = platform::TwipsToPixels(twips);
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0})
-        icon.addPixmap(draw(QSize(side, side), ratio));
-    return icon;
+    return {side, side};
 }
 
 constexpr Artwork::ButtonKind ButtonKinds[6] = {
@@ -71,8 +68,8 @@ void frmMonthlyCal::DesignColumn(int pos) {
     platform::Image &picture = Image1[pos];
     picture.Move(left, GridTop, PictureSide, PictureSide);
     picture.SetStretch(true);
-    picture.SetPicture(TwoScales(PictureSide, [pos](QSize size, qreal ratio) {
-        return Artwork::CalendarPicture(pos, size, ratio);
+    picture.SetPicture(Start::SharpPicture([pos](qreal ratio) {
+        return Artwork::CalendarPicture(pos, Square(PictureSide), ratio);
     }));
 }
 
@@ -88,15 +85,15 @@ void frmMonthlyCal::DesignButtons() {
     for (int phase = 0; phase <= 8; ++phase) {
         platform::CommandButton &moon = Command2[phase];
         moon.Move(MoonButtonLeft, ButtonTop, ButtonSide, ButtonSide);
-        moon.SetPicture(TwoScales(ButtonSide, [phase](QSize size, qreal ratio) {
-            return Artwork::MoonPhaseButton(phase, size, ratio);
+        moon.SetPicture(Start::SharpPicture([phase](qreal ratio) {
+            return Artwork::MoonPhaseButton(phase, Square(ButtonSide), ratio);
         }));
     }
     for (int index = 1; index <= 5; ++index) {
         platform::CommandButton &button = Command1[index];
         button.Move(ButtonLefts[index], ButtonTop, ButtonSide, ButtonSide);
-        button.SetPicture(TwoScales(ButtonSide, [index](QSize size, qreal ratio) {
-            return Artwork::ButtonPicture(ButtonKinds[index], size, ratio);
+        button.SetPicture(Start::SharpPicture([index](qreal ratio) {
+            return Artwork::ButtonPicture(ButtonKinds[index], Square(ButtonSide), ratio);
         }));
     }
     // The keyboard starts on the week day, then the moon button of the current phase
