@@ -23,10 +23,11 @@ void frmMonthlyCal::MSFlexGrid1_MouseDown(int pos) {
     EditStarted = true;
     ChangeCals::MonthlySourceColumn = static_cast<int16_t>(pos);
 
-    // Only the two cells change here; the refresh leaves this grid alone.
+    // Only the two cells change here; the refresh leaves this grid alone. The new day
+    // is painted last, so that it stays the grid's current cell.
     grid.SetRedraw(false);
-    PaintDay(grid, row, col, true, c);
     RestoreHighlight(static_cast<int16_t>(pos));
+    PaintDay(grid, row, col, true, c);
     grid.SetRedraw(true);
     grid.Refresh();
 

@@ -68,9 +68,8 @@ void frmMonthlyCal::DesignColumn(int pos) {
     platform::Image &picture = Image1[pos];
     picture.Move(left, GridTop, PictureSide, PictureSide);
     picture.SetStretch(true);
-    picture.SetPicture(Start::SharpPicture([pos](qreal ratio) {
-        return Artwork::CalendarPicture(pos, Square(PictureSide), ratio);
-    }));
+    picture.SetPicture(Start::SharpPicture(
+        [pos](qreal ratio) { return Artwork::CalendarPicture(pos, Square(PictureSide), ratio); }));
 }
 
 void frmMonthlyCal::DesignCommonFields() {

@@ -12,9 +12,9 @@ TEST_F(MonthlyWindowTest, ADayBeforeTheMoslemEpochHidesItsColumnAndShowsItsPictu
     GoToGregorian(1, 1, 600);
     class frmMonthlyCal &window = Window();
     const int moslem = ColumnOf(Calc::Moslem);
-    for (platform::ComboBox *field : {&window.Combo1[moslem], &window.Combo2[moslem],
-                                      &window.Combo3[moslem], &window.Combo4[moslem],
-                                      &window.Combo5[moslem]})
+    for (platform::ComboBox *field :
+         {&window.Combo1[moslem], &window.Combo2[moslem], &window.Combo3[moslem],
+          &window.Combo4[moslem], &window.Combo5[moslem]})
         EXPECT_FALSE(field->isVisible()) << field->objectName().toStdString();
     EXPECT_FALSE(window.MSFlexGrid1[moslem].isVisible());
     EXPECT_TRUE(window.Image1[Calc::Moslem].isVisible());

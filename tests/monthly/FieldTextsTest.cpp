@@ -29,15 +29,16 @@ TEST_P(MoonAgeTextTest, ShowsTenthsWithAPointAndCutsAWholeNumbersTenth) {
     EXPECT_EQ(MoonAgeText(GetParam().age), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ages, MoonAgeTextTest,
-    testing::Values(AgeCase{"Zero", 0.0f, "0"}, AgeCase{"BelowAHalfTenth", 0.04f, "0"},
-                    AgeCase{"AHalfTenthRoundsUp", 0.05f, "0.1"},
-                    AgeCase{"ExactQuarterRoundsAwayFromZero", 0.25f, "0.3"},
-                    AgeCase{"Fourteen", 14.0f, "14"}, AgeCase{"Tenths", 12.34f, "12.3"},
-                    AgeCase{"RoundsUpToAWholeNumber", 9.96f, "10"},
-                    AgeCase{"LastDayOfTheLunation", 29.53f, "29.5"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ages, MoonAgeTextTest,
+                         testing::Values(AgeCase{"Zero", 0.0f, "0"},
+                                         AgeCase{"BelowAHalfTenth", 0.04f, "0"},
+                                         AgeCase{"AHalfTenthRoundsUp", 0.05f, "0.1"},
+                                         AgeCase{"ExactQuarterRoundsAwayFromZero", 0.25f, "0.3"},
+                                         AgeCase{"Fourteen", 14.0f, "14"},
+                                         AgeCase{"Tenths", 12.34f, "12.3"},
+                                         AgeCase{"RoundsUpToAWholeNumber", 9.96f, "10"},
+                                         AgeCase{"LastDayOfTheLunation", 29.53f, "29.5"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(MoonAgeText, IgnoresALocaleWithADecimalComma) {
     const QLocale before;
@@ -54,7 +55,9 @@ struct ValCase {
 
 class ValTest : public testing::TestWithParam<ValCase> {};
 
-TEST_P(ValTest, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value); }
+TEST_P(ValTest, ReadsTheLeadingNumber) {
+    EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValTest,
@@ -64,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ValCase{"LeadingBlanks", "  7", 7}, ValCase{"Negative", "-3x", -3},
                     ValCase{"NoNumber", "abc", 0}, ValCase{"SignAlone", "-", 0},
                     ValCase{"PointAlone", ".", 0}, ValCase{"Exponent", "1e3", 1000},
-                    ValCase{"IncompleteExponent", "2e", 2}, ValCase{"CommaEndsTheNumber", "12,5", 12}),
+                    ValCase{"IncompleteExponent", "2e", 2},
+                    ValCase{"CommaEndsTheNumber", "12,5", 12}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(MyVal, ReadsACommaByTheLocaleAndAPointAlways) {
@@ -91,9 +95,10 @@ TEST_P(JulianDayTextTest, LetsOnlyDigitsThrough) {
 INSTANTIATE_TEST_SUITE_P(
     Typing, JulianDayTextTest,
     testing::Values(TypedCase{"Empty", "", true}, TypedCase{"Digits", "2451545", true},
-                    TypedCase{"DecimalPoint", "12.", false}, TypedCase{"DecimalComma", "12,", false},
-                    TypedCase{"Letter", "24a", false}, TypedCase{"Minus", "-5", false},
-                    TypedCase{"Blank", "24 5", false}, TypedCase{"Exponent", "1e3", false}),
+                    TypedCase{"DecimalPoint", "12.", false},
+                    TypedCase{"DecimalComma", "12,", false}, TypedCase{"Letter", "24a", false},
+                    TypedCase{"Minus", "-5", false}, TypedCase{"Blank", "24 5", false},
+                    TypedCase{"Exponent", "1e3", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

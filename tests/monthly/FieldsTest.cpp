@@ -8,12 +8,10 @@
 #include "monthly/FieldTexts.h"
 #include "platform/core/Settings.h"
 
+#include <QAbstractItemView>
 #include <QTest>
-#include <functional>
 
 namespace {
-
-using Action = std::function<void(MonthlyWindowTest &, class frmMonthlyCal &)>;
 
 struct FieldCase {
     const char *name;
@@ -28,7 +26,10 @@ const FieldCase FieldCases[] = {
     {"YearOfTheGregorianColumn", {14, 3, 2024}, "Combo2_2", "2025", {14, 3, 2025}},
     {"MonthOfTheGregorianColumn", {14, 3, 2024}, "Combo3_2", "5/12  May", {14, 5, 2024}},
     {"MonthOfTheJulianColumn", {14, 3, 2024}, "Combo3_1", "1/12  January", {14, 1, 2024}},
-    {"DayInTheMonthIsClampedToItsLength", {31, 1, 2024}, "Combo3_2", "2/12  February",
+    {"DayInTheMonthIsClampedToItsLength",
+     {31, 1, 2024},
+     "Combo3_2",
+     "2/12  February",
      {29, 2, 2024}},
     {"YearDay", {14, 3, 2024}, "Combo4_2", "100/366", {9, 4, 2024}},
     {"TwoWeeksLater", {14, 3, 2024}, "Combo5_2", "13/53", {28, 3, 2024}},
@@ -39,8 +40,7 @@ const FieldCase FieldCases[] = {
     {"WeekDayForward", {14, 3, 2024}, "Combo6", "Sunday", {17, 3, 2024}},
 };
 
-class FieldChangeTest : public MonthlyWindowTest,
-                        public testing::WithParamInterface<FieldCase> {};
+class FieldChangeTest : public MonthlyWindowTest, public testing::WithParamInterface<FieldCase> {};
 
 TEST_P(FieldChangeTest, MovesTheDayAndEveryColumnFollows) {
     const FieldCase &c = GetParam();
@@ -72,8 +72,8 @@ TEST_F(MonthlyWindowTest, AFieldPickedAgainAtItsValueChangesNothing) {
 TEST_F(MonthlyWindowTest, EnteringAFieldFillsItsListAroundTheCurrentValue) {
     class frmMonthlyCal &window = Window();
     const std::tuple<platform::ComboBox *, int, QString> fields[] = {
-        {&window.Combo2[2], 3000, "2024"},         // Gregorian years 1..3000
-        {&window.Combo3[3], 13, ""},               // Jewish 5784 is a leap year
+        {&window.Combo2[2], 3000, "2024"}, // Gregorian years 1..3000
+        {&window.Combo3[3], 13, ""},       // Jewish 5784 is a leap year
         {&window.Combo4[2], 366, "74/366"},
         {&window.Combo5[2], 53, "11/53"},
         {&window.Combo7, 0, window.Combo7.Text()}, // 30 whole days, maybe the age besides
@@ -85,13 +85,15 @@ TEST_F(MonthlyWindowTest, EnteringAFieldFillsItsListAroundTheCurrentValue) {
         QTest::mouseClick(field, Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] { return field->view()->isVisible(); }));
         QTest::keyClick(field->view(), Qt::Key_Escape);
-        if (count > 0)
+        if (count > 0) {
             EXPECT_EQ(field->ListCount(), count);
-        else
+        } else {
             EXPECT_GE(field->ListCount(), 30);
+        }
         EXPECT_EQ(field->Text(), shown);
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
             EXPECT_EQ(shown, text);
+        }
     }
     EXPECT_EQ(alerts->Beeps, 0);
     ExpectWindowShows(Gregorian(14, 3, 2024));

@@ -12,7 +12,7 @@ namespace {
 
 struct LayoutCase {
     const char *name;
-    CalendarDay day; // Gregorian, shown in column 2
+    CalendarDay day;           // Gregorian, shown in column 2
     std::pair<int, int> first; // cell of day 1
     std::pair<int, int> last;  // cell of the month's last day
     int lastDay;
@@ -24,7 +24,7 @@ TEST_P(GridLayoutTest, DaysRunDownTheWeekColumnsFromTheFirstWeekDay) {
     const LayoutCase &c = GetParam();
     GoToGregorian(c.day.Day, c.day.Month, c.day.Year);
     const platform::MSFlexGrid &grid = Window().MSFlexGrid1[2];
-    const char *const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    const char *const days[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
     for (int row = 0; row < 7; ++row)
         EXPECT_EQ(grid.TextMatrix(row, 0), days[row]);
     EXPECT_EQ(CellOf(2, "1"), c.first);
@@ -50,9 +50,9 @@ TEST_F(MonthlyWindowTest, AnotherFirstWeekDayMovesTheNamesAndTheDays) {
     Calc::FirstWeekDay[Calc::Gregorian] = 1; // Monday
     ChangeCals::SetWeekFacts(Calc::Gregorian);
     Window().ReSetForm();
-    EXPECT_EQ(Window().MSFlexGrid1[2].TextMatrix(0, 0), "Mon");
-    EXPECT_EQ(CellOf(2, "1"), std::pair(4, 1)); // 1 March 2024 is a Friday
-    EXPECT_EQ(Window().MSFlexGrid1[4].TextMatrix(0, 0), "Sat"); // the Moslem column's own
+    EXPECT_EQ(Window().MSFlexGrid1[2].TextMatrix(0, 0), "Mo");
+    EXPECT_EQ(CellOf(2, "1"), std::pair(4, 1));                // 1 March 2024 is a Friday
+    EXPECT_EQ(Window().MSFlexGrid1[4].TextMatrix(0, 0), "Sa"); // the Moslem column's own
 }
 
 struct ClickCase {

@@ -4,8 +4,11 @@
 
 #include "FakeWindows.h"
 #include "engine/Calc.h"
+#include "engine/ChangeCals.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -41,15 +44,14 @@ TEST_P(TypedJulianDayTest, EnterAppliesADayInRangeAndRefusesTheRest) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typing, TypedJulianDayTest,
-    testing::Values(TypedCase{"Valid", "2451545", true, 0},
-                    TypedCase{"FirstOfTheRange", "1721319", true, 0},
-                    TypedCase{"LastOfTheRange", "2817404", true, 0},
-                    TypedCase{"BelowTheRange", "1000", false, 0},
-                    TypedCase{"AboveTheRange", "2817405", false, 0},
-                    TypedCase{"Empty", "", false, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Typing, TypedJulianDayTest,
+                         testing::Values(TypedCase{"Valid", "2451545", true, 0},
+                                         TypedCase{"FirstOfTheRange", "1721319", true, 0},
+                                         TypedCase{"LastOfTheRange", "2817404", true, 0},
+                                         TypedCase{"BelowTheRange", "1000", false, 0},
+                                         TypedCase{"AboveTheRange", "2817405", false, 0},
+                                         TypedCase{"Empty", "", false, 0}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MonthlyWindowTest, ADecimalSignIsRefusedAtItsKeystroke) {
     const QString before = Window().Combo8.Text();
@@ -103,8 +105,7 @@ struct ListCase {
     int count;
 };
 
-class JulianDayListTest : public MonthlyWindowTest,
-                          public testing::WithParamInterface<ListCase> {};
+class JulianDayListTest : public MonthlyWindowTest, public testing::WithParamInterface<ListCase> {};
 
 TEST_P(JulianDayListTest, HoldsTheCurrentDayOnceInOrder) {
     GoTo(GetParam().day);
@@ -117,8 +118,9 @@ TEST_P(JulianDayListTest, HoldsTheCurrentDayOnceInOrder) {
     ASSERT_EQ(field.ListCount(), GetParam().count);
     int found = 0;
     for (int i = 0; i < field.ListCount(); ++i) {
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(field.List(i - 1).toInt(), field.List(i).toInt()) << "at " << i;
+        }
         found += field.List(i).toInt() == GetParam().day;
     }
     EXPECT_EQ(found, 1);
@@ -126,13 +128,12 @@ TEST_P(JulianDayListTest, HoldsTheCurrentDayOnceInOrder) {
 }
 
 // 1 January of the Julian year 5 is Julian Day 1722885.
-INSTANTIATE_TEST_SUITE_P(
-    Days, JulianDayListTest,
-    testing::Values(ListCase{"LastDayOfALeapYear", 1722884, 3004},
-                    ListCase{"FirstDayOfAYear", 1722885, 3003},
-                    ListCase{"FirstOfTheRange", 1721319, 3003},
-                    ListCase{"AnOrdinaryDay", 2460384, 3004}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Days, JulianDayListTest,
+                         testing::Values(ListCase{"LastDayOfALeapYear", 1722884, 3004},
+                                         ListCase{"FirstDayOfAYear", 1722885, 3003},
+                                         ListCase{"FirstOfTheRange", 1721319, 3003},
+                                         ListCase{"AnOrdinaryDay", 2460384, 3004}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MonthlyWindowTest, PickingFromTheJulianDayListAppliesTheDay) {
     Pick(Window().Combo8, "2451558"); // 1 January 2000 of the Julian calendar

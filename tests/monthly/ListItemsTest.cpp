@@ -11,7 +11,9 @@ namespace {
 
 // 1 January of Julian year y (y >= 1), counted independently of the engine: year 1
 // began on Julian Day 1721424 and every fourth year is a leap year.
-int32_t JulianNewYear(int32_t y) { return 1721424 + 365 * (y - 1) + (y - 1) / 4; }
+int32_t JulianNewYear(int32_t y) {
+    return 1721424 + 365 * (y - 1) + (y - 1) / 4;
+}
 
 struct DayCase {
     const char *name;
@@ -43,8 +45,9 @@ TEST_P(JulianDaysTest, HoldsTheRangeTheNewYearsAndTheCurrentDayOnceInOrder) {
     for (int32_t year = 1; year <= 3001; ++year)
         newYears.insert(JulianNewYear(year));
     for (std::size_t i = 1; i + 1 < days.size(); ++i) {
-        if (days[i] != c.day)
+        if (days[i] != c.day) {
             EXPECT_TRUE(newYears.count(days[i])) << days[i] << " is no Julian new year";
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 // program's end recorded and stand-ins for the year and moon windows.
 #pragma once
 
+#include "DayShown.h"
 #include "monthly/frmMonthlyCal.h"
 #include "platform/core/AlertRecorder.h"
 
@@ -10,7 +11,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <utility>
+
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 class MonthlyWindowTest : public testing::Test {
   protected:
@@ -39,7 +45,8 @@ class MonthlyWindowTest : public testing::Test {
 
     // Every column and the common fields show that day: the Julian and Gregorian
     // columns and the week day checked against independent calendars, the other
-    // columns against the engine's tables.
+    // columns against the engine's tables; a column is hidden before its calendar's
+    // first day.
     void ExpectWindowShows(int32_t julianDay);
 
     QTemporaryDir settingsFolder;
