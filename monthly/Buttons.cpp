@@ -1,0 +1,66 @@
+// The five buttons and the moon-phase buttons.
+#include "monthly/frmMonthlyCal.h"
+
+#include "engine/Calc.h"
+#include "engine/ChangeCals.h"
+#include "frame/AppState.h"
+#include "frame/WindowManagement.h"
+#include "frame/about/frmAbout.h"
+#include "platform/Input.h"
+#include "platform/core/Clock.h"
+
+namespace {
+
+enum Button { YearCalendarsButton = 1, TodayButton, OptionsButton, AboutButton, ExitButtonIndex };
+
+} // namespace
+
+void frmMonthlyCal::Command1_Click(int index) {
+    switch (index) {
+    case YearCalendarsButton:
+        // Column 1's window is opened last, so it ends on top.
+        for (int pos = 4; pos >= 1; --pos) {
+            YearForm &window = *YearWindow(Start::ColumnCals[pos]);
+            window.SetYearForm();
+            window.Show();
+            window.SetWindowState(0);
+        }
+        ChangeCals::SetExitTips();
+        break;
+    case TodayButton: {
+        const platform::CalendarDate today = platform::Today();
+        int32_t *const gregorian = Calc::CalDates[Calc::Gregorian];
+        if (gregorian[Calc::Day] != today.Day || gregorian[Calc::Month] != today.Month ||
+            gregorian[Calc::Year] != today.Year) {
+            gregorian[Calc::Day] = today.Day;
+            gregorian[Calc::Month] = today.Month;
+            gregorian[Calc::Year] = today.Year;
+            int16_t cal = Calc::Gregorian;
+            ChangeCals::ChangeCal(cal);
+        }
+        break;
+    }
+    case OptionsButton:
+        // The program has no options window yet: the button opens nothing.
+        break;
+    case AboutButton:
+        frmAbout->Show();
+        break;
+    case ExitButtonIndex:
+        ChangeCals::CloseWindow(*this, 0);
+        ChangeCals::UpdateExitTips();
+        break;
+    }
+}
+
+void frmMonthlyCal::Command1_MouseDown(int index, int button) {
+    if (index == ExitButtonIndex && button == platform::MouseRight) {
+        int16_t window = 0;
+        ChangeCals::ExitProgram(window);
+    }
+}
+
+void frmMonthlyCal::Command2_Click() {
+    if (!frmMoon->Visible()) frmMoon->ReSetForm();
+    frmMoon->Show();
+}

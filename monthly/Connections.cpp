@@ -1,0 +1,58 @@
+// Which handler each control's events reach; array elements pass their index.
+#include "monthly/frmMonthlyCal.h"
+
+using platform::ComboBox;
+using platform::CommandButton;
+using platform::MSFlexGrid;
+
+void frmMonthlyCal::ConnectColumn(int pos) {
+    connect(&Combo1[pos], &ComboBox::GotFocus, this, [this, pos] { Combo1_GotFocus(pos); });
+    connect(&Combo1[pos], &ComboBox::Click, this, [this, pos] { Combo1_Click(pos); });
+
+    const std::tuple<ComboBox *, void (frmMonthlyCal::*)(int), void (frmMonthlyCal::*)(int)>
+        fields[] = {{&Combo2[pos], &frmMonthlyCal::FillYearCombo, &frmMonthlyCal::Combo2_Click},
+                    {&Combo3[pos], &frmMonthlyCal::FillMonthCombo, &frmMonthlyCal::Combo3_Click},
+                    {&Combo4[pos], &frmMonthlyCal::FillYearDayCombo, &frmMonthlyCal::Combo4_Click},
+                    {&Combo5[pos], &frmMonthlyCal::FillWeekCombo, &frmMonthlyCal::Combo5_Click}};
+    for (const auto &[field, fill, click] : fields) {
+        connect(field, &ComboBox::GotFocus, this,
+                [this, pos, field, fill] { ColumnField_GotFocus(pos, *field, fill); });
+        connect(field, &ComboBox::Click, this, [this, pos, click] { (this->*click)(pos); });
+    }
+
+    connect(&MSFlexGrid1[pos], &MSFlexGrid::MouseDown, this,
+            [this, pos] { MSFlexGrid1_MouseDown(pos); });
+    connect(&MSFlexGrid1[pos], &MSFlexGrid::DblClick, this,
+            [this, pos] { MSFlexGrid1_DblClick(pos); });
+}
+
+void frmMonthlyCal::ConnectCommonFields() {
+    connect(&Combo6, &ComboBox::GotFocus, this,
+            [this] { LastText = QString::number(Combo6.ListIndex()); });
+    connect(&Combo6, &ComboBox::Click, this, [this] { Combo6_Click(); });
+
+    connect(&Combo7, &ComboBox::GotFocus, this, [this] { Combo7_GotFocus(); });
+    connect(&Combo7, &ComboBox::DropDown, this, [this] { Combo7_DropDown(); });
+    connect(&Combo7, &ComboBox::Click, this, [this] { Combo7_Click(); });
+
+    connect(&Combo8, &ComboBox::GotFocus, this, [this] { LastText = Combo8.Text(); });
+    connect(&Combo8, &ComboBox::DropDown, this, [this] { Combo8_DropDown(); });
+    connect(&Combo8, &ComboBox::Change, this, [this] { Combo8_Change(); });
+    connect(&Combo8, &ComboBox::KeyDown, this,
+            [this](int &keyCode, int) { Combo8_KeyDown(keyCode); });
+    connect(&Combo8, &ComboBox::Click, this, [this] {
+        if (!Updating) ApplyJulianDay();
+    });
+    connect(&Combo8, &ComboBox::LostFocus, this, [this] { ApplyJulianDay(); });
+}
+
+void frmMonthlyCal::ConnectButtons() {
+    for (int index = 1; index <= 5; ++index) {
+        connect(&Command1[index], &CommandButton::Click, this,
+                [this, index] { Command1_Click(index); });
+        connect(&Command1[index], &CommandButton::MouseDown, this,
+                [this, index](int button, int, int, int) { Command1_MouseDown(index, button); });
+    }
+    for (CommandButton &moon : Command2)
+        connect(&moon, &CommandButton::Click, this, [this] { Command2_Click(); });
+}

@@ -1,0 +1,48 @@
+// The month grids: a press on a day selects it, a double click opens the year
+// window of the column's calendar.
+#include "monthly/frmMonthlyCal.h"
+
+#include "engine/Calc.h"
+#include "engine/ChangeCals.h"
+#include "frame/AppState.h"
+#include "frame/WindowManagement.h"
+#include "monthly/FieldTexts.h"
+
+using namespace Monthly;
+
+void frmMonthlyCal::MSFlexGrid1_MouseDown(int pos) {
+    platform::MSFlexGrid &grid = MSFlexGrid1[pos];
+    const int row = grid.Row();
+    const int col = grid.Col();
+    const int16_t c = Start::ColumnCals[pos];
+    if (col == 0 || grid.TextMatrix(row, col).isEmpty() ||
+        grid.CellBackColor() == Start::BackColors[5])
+        return;
+    // A column shown disabled takes no edits: its calendar cannot reach the day.
+    if (Calc::CurrentJD < Calc::MinJD[c] || Calc::CurrentJD > Calc::MaxJD[c]) return;
+    EditStarted = true;
+    ChangeCals::MonthlySourceColumn = static_cast<int16_t>(pos);
+
+    // Only the two cells change here; the refresh leaves this grid alone. The new day
+    // is painted last, so that it stays the grid's current cell.
+    grid.SetRedraw(false);
+    RestoreHighlight(static_cast<int16_t>(pos));
+    PaintDay(grid, row, col, true, c);
+    grid.SetRedraw(true);
+    grid.Refresh();
+
+    Calc::CalDates[c][Calc::Day] = ToLong(Val(grid.TextMatrix(row, col)));
+    MonthGridSel[c][1] = static_cast<int16_t>(row);
+    MonthGridSel[c][2] = static_cast<int16_t>(col);
+    int16_t cal = c;
+    ChangeCals::ChangeCal(cal);
+    ChangeCals::MonthlySourceColumn = 0;
+}
+
+void frmMonthlyCal::MSFlexGrid1_DblClick(int pos) {
+    YearForm &window = *YearWindow(Start::ColumnCals[pos]);
+    window.SetYearForm();
+    window.Show();
+    window.SetWindowState(0);
+    ChangeCals::SetExitTips();
+}

@@ -1,0 +1,126 @@
+// frmMonthlyCal: the monthly calendars window, the selected day in four calendar
+// columns side by side with the day's facts below them.
+//  - per column pos 1..4 (the calendar ColumnCals(pos)): Combo1 calendar selector,
+//    Combo2 year, Combo3 month, MSFlexGrid1 month grid, Combo4 year day, Combo5 week
+//  - window-wide: Combo6 week day, Combo7 moon age, Combo8 Julian Day (typed),
+//    Command2(0..8) the moon-phase buttons stacked on one spot (the current phase in
+//    front), Command1(1..5) year calendars, today, options, about, exit;
+//    Image1(1..4) the calendars' pictures, seen where a column is hidden
+//  - SetCal, SetGrid, SetCommonInfo: one column's fields, one column's grid, the
+//    window-wide facts, brought up to the engine's tables; ReSetForm: all of it,
+//    with the calendar and week-day names
+//  - the long lists (years, months, year days, weeks, moon ages, Julian Days) hold
+//    only the current value until the user enters the field
+//
+// objectNames are the design names, with the index for array elements: "Combo2_3",
+// "MSFlexGrid1_1", "Command1_5", "Command2_0", "Image1_4", "Combo8".
+#pragma once
+
+#include "frame/Windows.h"
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/ControlArray.h"
+#include "platform/Image.h"
+#include "platform/MSFlexGrid.h"
+
+#include <QString>
+#include <cstdint>
+
+// No Q_OBJECT: the window's name is also the name of its instance (frame/Windows.h),
+// which generated meta-object code would take for the class.
+class frmMonthlyCal final : public MonthlyForm {
+  public:
+    frmMonthlyCal();
+
+    // Created first, so that every grid lies over the picture of its calendar.
+    platform::ControlArray<platform::Image, 1, 4> Image1;
+    platform::ControlArray<platform::ComboBox, 1, 4> Combo1;
+    platform::ControlArray<platform::ComboBox, 1, 4> Combo2;
+    platform::ControlArray<platform::ComboBox, 1, 4> Combo3;
+    platform::ControlArray<platform::MSFlexGrid, 1, 4> MSFlexGrid1;
+    platform::ControlArray<platform::ComboBox, 1, 4> Combo4;
+    platform::ControlArray<platform::ComboBox, 1, 4> Combo5;
+    platform::ComboBox Combo6;
+    platform::ComboBox Combo7;
+    platform::ComboBox Combo8;
+    platform::ControlArray<platform::CommandButton, 0, 8> Command2;
+    platform::ControlArray<platform::CommandButton, 1, 5> Command1;
+
+    void SetCal(int16_t pos) override;
+    void SetGrid(int16_t pos) override;
+    void SetCommonInfo() override;
+    void ReSetForm() override;
+    void FocusToday() override;
+    platform::CommandButton &ExitButton() override { return Command1[5]; }
+
+  protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+  private:
+    // Design of the controls: styles, fonts, geometry, pictures, tab order.
+    void DesignColumn(int pos);
+    void DesignCommonFields();
+    void DesignButtons();
+    void ConnectColumn(int pos);
+    void ConnectCommonFields();
+    void ConnectButtons();
+
+    // Display helpers.
+    void MoveFocusOffColumn();
+    void RestoreHighlight(int16_t pos);
+    void PaintDay(platform::MSFlexGrid &grid, int row, int col, bool selected, int16_t cal);
+    bool GridDrawable(int16_t cal) const;
+
+    // Field events.
+    void Combo1_GotFocus(int pos);
+    void Combo1_Click(int pos);
+    void ColumnField_GotFocus(int pos, platform::ComboBox &field, void (frmMonthlyCal::*fill)(int));
+    void Combo2_Click(int pos);
+    void Combo3_Click(int pos);
+    void Combo4_Click(int pos);
+    void Combo5_Click(int pos);
+    void Combo6_Click();
+    void Combo7_GotFocus();
+    void Combo7_DropDown();
+    void Combo7_Click();
+    void Combo8_DropDown();
+    void Combo8_Change();
+    void Combo8_KeyDown(int &keyCode);
+    void SwapColumnCals(int pos);
+    void ApplyJulianDay();
+    // A week-day or moon-age step: the new day, or the beep when it leaves the range.
+    bool StepDays(double days);
+
+    // List fillers.
+    void FillYearCombo(int pos);
+    void FillMonthCombo(int pos);
+    void FillYearDayCombo(int pos);
+    void FillWeekCombo(int pos);
+    void FillMoonAgeCombo();
+    void FillJulianDayCombo();
+    void FillColumnList(platform::ComboBox &field, const QStringList &items);
+
+    // Grid events.
+    void MSFlexGrid1_MouseDown(int pos);
+    void MSFlexGrid1_DblClick(int pos);
+
+    // Buttons.
+    void Command1_Click(int index);
+    void Command1_MouseDown(int index, int button);
+    void Command2_Click();
+
+    // The calendar of the column whose field last got the focus.
+    int16_t CurCal = 0;
+    // The user started a change in a column; SetCal takes the focus off a column it
+    // hides or disables only then.
+    bool EditStarted = false;
+    // The edited field's value when it got the focus or its last change was taken.
+    QString LastText;
+    // Row (1) and column (2) of the highlighted day in the grid of calendar c.
+    int16_t MonthGridSel[5][3] = {};
+    // Code is filling controls: the fields' click handlers do nothing.
+    bool Updating = false;
+    // ApplyJulianDay is running: the focus moves it causes do not run it again.
+    bool ApplyingJulianDay = false;
+};
