@@ -48,32 +48,56 @@ extern bool JewishLeap;
 extern int16_t MoslemCycle[31];
 extern int16_t MoslemType;
 
-inline int16_t &MonthDays(int cal, int month) { return MonthTable[cal][month][MonthDaysLayer]; }
+inline int16_t &MonthDays(int cal, int month) {
+    return MonthTable[cal][month][MonthDaysLayer];
+}
 inline int16_t &MonthStartWeekDay(int cal, int month) {
     return MonthTable[cal][month][MonthStartWeekDayLayer];
 }
-inline int16_t &YearDays(int cal) { return YearTable[cal][YearDaysLayer]; }
-inline int16_t &YearWeeks(int cal) { return YearTable[cal][YearWeeksLayer]; }
+inline int16_t &YearDays(int cal) {
+    return YearTable[cal][YearDaysLayer];
+}
+inline int16_t &YearWeeks(int cal) {
+    return YearTable[cal][YearWeeksLayer];
+}
 
-// Back to the state before start-up: every table zero.
+// Back to the state before start-up: every table zero, and nothing kept
+// from earlier conversions.
 void Reset();
 
+// The constant month lengths, the Moslem cycle and the admissible ranges
+// (the Moslem range comes from SetMoslemType). The Jewish column starts in
+// the common-year layout.
 void InitCalendarTables();
 
+// Counts by the Julian calendar; a day outside its month (zero, negative or
+// past the end) is counted on from the month's start.
 int32_t JulianDayOf(int32_t day, int32_t month, int32_t year);
+// The day's number in cal's current year; months past 13 add no days.
 int16_t YearDayOf(int16_t cal, int32_t month, int32_t day);
+// In: day holds a year day. Out: month and day of month; a year day beyond
+// the year ends in month 13.
 void SplitYearDay(int16_t cal, int32_t &month, int32_t &day);
 
+// From*: the date in CalDates(cal, ·) -> CurrentJD and cal's year facts. A
+// month outside the calendar's year becomes its nearest month and a day
+// past the month's end its last day, both written back.
+// To*: CurrentJD -> the date and year facts. ToGregorian and ToJewish start
+// from the Julian date, so ToJulian or FromJulian runs first.
 void FromJulian();
 void ToJulian();
 void FromGregorian();
 void ToGregorian();
 
+// Julian Day of 1 Tishri of the year.
 int32_t JewishNewYear(int32_t year);
+// Lays the Jewish month lengths (and Texts::MonthNames of the Jewish column)
+// out for the year whose length is in YearDays(Jewish).
 void SetJewishYear();
 void FromJewish();
 void ToJewish();
 
+// MoslemType 1 or another value -> MoslemCycle(15, 16) and the Moslem range.
 void SetMoslemType();
 void FromMoslem();
 void ToMoslem();

@@ -21,12 +21,22 @@ void SetWindows(WindowSet *windows);
 // Back to the state before start-up (facts zero, no windows).
 void Reset();
 
+// From the date in CalDates(cal, ·) (cal outside 1..4: no conversion), or
+// from CurrentJD; then SetDayFacts and RefreshWindows.
 void ChangeCal(int16_t &cal);
 void ChangeJD();
+// MonthStartWeekDay(cal, 1..13) from the year's first day, then SetWeekFacts.
+// A cal outside 1..4 is ignored here and in SetWeekFacts.
 void SetMonthWeekDays(int16_t cal);
+// YearWeeks(cal) and CalDates(cal, Week) from FirstWeekDay(cal).
 void SetWeekFacts(int16_t cal);
+// CurrentWeekDay, MoonAge and MoonPhase from CurrentJD.
 void SetDayFacts();
+// Brings the shown windows up to date in the order ChangeSource asks for,
+// then sets ChangeSource to 0 and refreshes the moon window last.
 void RefreshWindows();
+// 0: the focus to the monthly window's "today" button; 1..4: that year
+// window shown and brought forward; anything else: nothing.
 void ShowCalWindow(int16_t window);
 
 } // namespace ChangeCals

@@ -8,7 +8,7 @@
 namespace ChangeCals {
 
 class WindowSet {
-public:
+  public:
     virtual ~WindowSet() = default;
 
     // Shown: the window's visibility property is true.

@@ -33,6 +33,27 @@ std::string Describe(const CalendarDay &day) {
            std::to_string(day.yearEnd);
 }
 
+void CheckBothWays(int16_t cal, int32_t jd, const CalendarDay &expected, const char *source,
+                   Mismatches &mismatches) {
+    ConvertJD(jd);
+    const CalendarDay converted = EngineDay(cal);
+    if (converted != expected) {
+        mismatches.Add("JD " + std::to_string(jd) + ": ChangeJD gives " + Describe(converted) +
+                       ", " + source + " " + Describe(expected));
+    }
+    Calc::CalDates[cal][Calc::Year] = expected.year;
+    Calc::CalDates[cal][Calc::Month] = expected.month;
+    Calc::CalDates[cal][Calc::Day] = expected.day;
+    int16_t from = cal;
+    ChangeCals::ChangeCal(from);
+    const CalendarDay entered = EngineDay(cal);
+    if (Calc::CurrentJD != jd || entered != expected) {
+        mismatches.Add(std::string(source) + " " + Describe(expected) + ": ChangeCal gives JD " +
+                       std::to_string(Calc::CurrentJD) + ", " + Describe(entered) +
+                       ", expected JD " + std::to_string(jd));
+    }
+}
+
 void Mismatches::Add(const std::string &what) {
     if (++count_ <= ReportedMismatches) ADD_FAILURE() << what;
 }

@@ -42,4 +42,11 @@ class Mismatches {
     int count_ = 0;
 };
 
+// The engine both ways on one day: ChangeJD(jd) must give the expected date in
+// cal's row, and ChangeCal(cal) from that date must lead back to jd with the
+// date unchanged. source names where the expectation comes from. The engine
+// is left on that day.
+void CheckBothWays(int16_t cal, int32_t jd, const CalendarDay &expected, const char *source,
+                   Mismatches &mismatches);
+
 } // namespace Crosscheck

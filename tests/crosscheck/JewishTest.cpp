@@ -33,14 +33,14 @@ TEST(JewishCalendar, EveryDayAgreesWithMoladReference) {
         int32_t jd = yearStart;
         for (int32_t month = 1; month <= 13; ++month) {
             for (int32_t day = 1; day <= lengths[month]; ++day, ++jd) {
-                ConvertJD(jd);
                 const CalendarDay expected{
                     year,      month,  day, jd - yearStart + 1, yearEnd - yearStart + 1,
                     yearStart, yearEnd};
-                const CalendarDay actual = EngineDay(Calc::Jewish);
-                if (actual != expected || Calc::MonthDays(Calc::Jewish, month) != lengths[month]) {
-                    mismatches.Add("JD " + std::to_string(jd) + ": engine " + Describe(actual) +
-                                   ", reference " + Describe(expected));
+                CheckBothWays(Calc::Jewish, jd, expected, "molad reference", mismatches);
+                if (Calc::MonthDays(Calc::Jewish, month) != lengths[month]) {
+                    mismatches.Add("JD " + std::to_string(jd) + ": month " + std::to_string(month) +
+                                   " has " + std::to_string(Calc::MonthDays(Calc::Jewish, month)) +
+                                   " days, reference " + std::to_string(lengths[month]));
                 }
             }
         }

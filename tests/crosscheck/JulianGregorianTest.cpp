@@ -11,15 +11,14 @@
 namespace Crosscheck {
 namespace {
 
-// The engine's row of a calendar for every day of its range, against ICU; the
-// year's length comes from ICU's next 1 January.
+// The engine's row of a calendar for every day of its range, both ways,
+// against ICU; the year's length comes from ICU's next 1 January.
 void CheckAgainstIcu(int16_t cal, Oracle::IcuCalendar &icu) {
     StartEngine({});
     Mismatches mismatches;
     int32_t yearOfLength = 0;
     int32_t yearDays = 0;
     for (int32_t jd = Calc::MinJD[cal]; jd <= Calc::MaxJD[cal]; ++jd) {
-        ConvertJD(jd);
         const Oracle::IcuFields fields = icu.FieldsOf(jd);
         if (fields.year != yearOfLength) {
             yearOfLength = fields.year;
@@ -29,11 +28,7 @@ void CheckAgainstIcu(int16_t cal, Oracle::IcuCalendar &icu) {
         const CalendarDay expected{
             fields.year, fields.month + 1,        fields.day, fields.yearDay, yearDays,
             yearStart,   yearStart + yearDays - 1};
-        const CalendarDay actual = EngineDay(cal);
-        if (actual != expected) {
-            mismatches.Add("JD " + std::to_string(jd) + ": engine " + Describe(actual) + ", ICU " +
-                           Describe(expected));
-        }
+        CheckBothWays(cal, jd, expected, "ICU", mismatches);
         if (ChangeCals::CurrentWeekDay != fields.weekDay) {
             mismatches.Add("JD " + std::to_string(jd) + ": week day " +
                            std::to_string(ChangeCals::CurrentWeekDay) + ", ICU " +

@@ -31,13 +31,7 @@ void CheckAgainstReference(int16_t moslemType, const Reference::MoslemVariant &v
     EXPECT_EQ(Calc::MaxJD[Calc::Moslem], Reference::MoslemNewYear(variant, 2453) - 1);
     Mismatches mismatches;
     for (int32_t jd = Calc::MinJD[Calc::Moslem]; jd <= Calc::MaxJD[Calc::Moslem]; ++jd) {
-        ConvertJD(jd);
-        const CalendarDay expected = ReferenceDay(variant, jd);
-        const CalendarDay actual = EngineDay(Calc::Moslem);
-        if (actual != expected) {
-            mismatches.Add("JD " + std::to_string(jd) + ": engine " + Describe(actual) +
-                           ", reference " + Describe(expected));
-        }
+        CheckBothWays(Calc::Moslem, jd, ReferenceDay(variant, jd), "closed form", mismatches);
     }
     EXPECT_EQ(mismatches.Count(), 0);
 }

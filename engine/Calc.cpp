@@ -1,0 +1,201 @@
+#include "engine/Calc.h"
+
+#include "engine/Arith.h"
+#include "engine/CalcDetail.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace Calc {
+
+int32_t CalDates[5][6];
+int32_t CurrentJD;
+int16_t MonthTable[5][14][3];
+int16_t YearTable[5][3];
+int32_t YearBounds[5][3];
+int16_t MinYear[5];
+int16_t MaxYear[5];
+int32_t MinJD[5];
+int32_t MaxJD[5];
+int16_t FirstWeekDay[5];
+bool JewishLeap;
+int16_t MoslemCycle[31];
+int16_t MoslemType;
+
+namespace {
+
+struct YearKey {
+    int32_t firstDay;
+    int32_t yearDays; // 0: no year recorded
+};
+YearKey MonthStartsYear[5];
+
+template <class Table> void Clear(Table &table) {
+    std::memset(&table, 0, sizeof table);
+}
+
+// Months of 31 and 30 days alternate from January to July and again from
+// August to December.
+void FillJulianMonths() {
+    for (int month : {1, 3, 5, 7, 8, 10}) {
+        MonthDays(Julian, month) = 31;
+        MonthDays(Julian, month + 1) = 30;
+    }
+    MonthDays(Julian, 12) = 31;
+    MonthDays(Julian, 13) = 0;
+}
+
+// Tishri, Tevet, Shevat and Nisan .. Elul never change; Heshvan, Kislev and
+// Adar follow the length of each year. Month 13 exists only in a leap year.
+void FillJewishMonths() {
+    MonthDays(Jewish, 1) = 30;
+    MonthDays(Jewish, 4) = 29;
+    MonthDays(Jewish, 5) = 30;
+    for (int month : {7, 9, 11}) {
+        MonthDays(Jewish, month) = 30;
+        MonthDays(Jewish, month + 1) = 29;
+    }
+    MonthDays(Jewish, 13) = 0;
+    JewishLeap = false;
+}
+
+void FillMoslemMonths() {
+    for (int month = 1; month <= 11; month += 2) {
+        MonthDays(Moslem, month) = 30;
+        MonthDays(Moslem, month + 1) = 29;
+    }
+    MonthDays(Moslem, 13) = 0;
+}
+
+// The 11 years of 355 days among the 30 of the Arab cycle; years 15 and 16
+// depend on the variant (SetMoslemType).
+void FillMoslemCycle() {
+    std::fill(std::begin(MoslemCycle) + 1, std::end(MoslemCycle), int16_t{354});
+    for (int year : {2, 5, 7, 10, 13, 18, 21, 24, 26, 29})
+        MoslemCycle[year] = 355;
+}
+
+} // namespace
+
+void Reset() {
+    Clear(CalDates);
+    CurrentJD = 0;
+    Clear(MonthTable);
+    Clear(YearTable);
+    Clear(YearBounds);
+    Clear(MinYear);
+    Clear(MaxYear);
+    Clear(MinJD);
+    Clear(MaxJD);
+    Clear(FirstWeekDay);
+    JewishLeap = false;
+    Clear(MoslemCycle);
+    MoslemType = 0;
+    Detail::ForgetJewishNewYears();
+    Detail::ForgetMonthStarts();
+}
+
+void InitCalendarTables() {
+    FillJulianMonths();
+    for (int month = 1; month <= 13; ++month)
+        MonthDays(Gregorian, month) = MonthDays(Julian, month);
+    FillJewishMonths();
+    FillMoslemMonths();
+    FillMoslemCycle();
+
+    const int16_t minYears[] = {0, 1, 1, 3761, 1};
+    const int16_t maxYears[] = {0, 3000, 3000, 6761, 2452};
+    std::copy(std::begin(minYears), std::end(minYears), MinYear);
+    std::copy(std::begin(maxYears), std::end(maxYears), MaxYear);
+    // 1 January 1 (Julian and Gregorian) and 1 Tishri 3761; 31 December 3000
+    // and the last day of 6761. The Moslem entries belong to SetMoslemType.
+    MinJD[Julian] = 1721424;
+    MinJD[Gregorian] = 1721426;
+    MinJD[Jewish] = 1721319;
+    MaxJD[Julian] = 2817173;
+    MaxJD[Gregorian] = 2817152;
+    MaxJD[Jewish] = 2817404;
+}
+
+int32_t JulianDayOf(int32_t day, int32_t month, int32_t year) {
+    // Counting the year from March puts the leap day last, so that the days
+    // before each month follow 30.6 per month; January and February count as
+    // months 14 and 15 of the year before.
+    int32_t m = month + 1;
+    int32_t y = year;
+    if (month <= 2) {
+        m = month + 13;
+        y = year - 1;
+    }
+    // Both products in double precision: 30.6 in single precision would make
+    // 5 x 30.6 fall just short of 153.
+    const double sum = Arith::Trunc(y * 365.25) + Arith::Trunc(m * 30.6) + day + 1720995;
+    return static_cast<int32_t>(Arith::ToNearest(sum));
+}
+
+int16_t YearDayOf(int16_t cal, int32_t month, int32_t day) {
+    int32_t yearDay = day;
+    if (Detail::KnownCal(cal)) {
+        const int32_t fullMonths = std::min(month - 1, Detail::LastTableMonth);
+        for (int32_t k = 1; k <= fullMonths; ++k)
+            yearDay += MonthDays(cal, k);
+    }
+    return static_cast<int16_t>(yearDay);
+}
+
+void SplitYearDay(int16_t cal, int32_t &month, int32_t &day) {
+    // Worked on copies: month and day usually point into CalDates, which the
+    // loop would otherwise have to reread after every step.
+    int32_t m = 1;
+    int32_t d = day;
+    if (Detail::KnownCal(cal)) {
+        while (m < Detail::LastTableMonth && d - MonthDays(cal, m) >= 1) {
+            d -= MonthDays(cal, m);
+            ++m;
+        }
+    }
+    month = m;
+    day = d;
+}
+
+namespace Detail {
+
+int32_t MonthLength(int16_t cal, int32_t month) {
+    if (!KnownCal(cal) || month < FirstMonth || month > LastTableMonth) return 0;
+    return MonthDays(cal, month);
+}
+
+void ClampDate(int16_t cal, int32_t months) {
+    int32_t &month = CalDates[cal][Month];
+    int32_t &day = CalDates[cal][Day];
+    month = std::clamp(month, FirstMonth, months);
+    day = std::min(day, MonthLength(cal, month));
+}
+
+bool MonthStartsKnown(int16_t cal) {
+    const YearKey current = {YearBounds[cal][1], YearDays(cal)};
+    YearKey &recorded = MonthStartsYear[cal];
+    if (recorded.yearDays != 0 && recorded.firstDay == current.firstDay &&
+        recorded.yearDays == current.yearDays)
+        return true;
+    recorded = current;
+    return false;
+}
+
+void ForgetMonthStarts() {
+    Clear(MonthStartsYear);
+}
+
+void SetYearEnd(int16_t cal) {
+    YearBounds[cal][2] = YearBounds[cal][1] + YearDays(cal) - 1;
+}
+
+void SetYearBoundsFromDay(int16_t cal) {
+    YearBounds[cal][1] = CurrentJD - CalDates[cal][YearDay] + 1;
+    SetYearEnd(cal);
+}
+
+} // namespace Detail
+
+} // namespace Calc

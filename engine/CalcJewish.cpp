@@ -1,0 +1,181 @@
+#include "engine/Arith.h"
+#include "engine/Calc.h"
+#include "engine/CalcDetail.h"
+#include "engine/ChangeCals.h"
+#include "engine/Texts.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+namespace Calc {
+
+namespace {
+
+// The Jewish year that begins in the autumn of Julian year Y is Y + 3761.
+constexpr int32_t JewishEraOffset = 3761;
+
+// 15 Nisan is 163 days before the next 1 Tishri: the 15 days of Nisan after
+// it, Iyar 29, Sivan 30, Tammuz 29, Av 30, Elul 29, and the step into Tishri.
+constexpr int32_t PassoverToNewYear = 15 + 29 + 30 + 29 + 30 + 29 + 1;
+static_assert(PassoverToNewYear == 163);
+
+constexpr int32_t FirstLeapYearLength = 383;
+
+std::string *JewishNames() {
+    return Texts::MonthNames[Jewish];
+}
+
+// The lengths and the names are moved separately: the lengths follow
+// JewishLeap, the names the emptiness of month 13, so a reload of the names
+// (a change of language) relays out only the names.
+void LayOutCommonYear() {
+    if (JewishLeap) {
+        for (int month = 7; month <= 12; ++month)
+            MonthDays(Jewish, month) = MonthDays(Jewish, month + 1);
+        MonthDays(Jewish, 13) = 0;
+        JewishLeap = false;
+    }
+    std::string *names = JewishNames();
+    if (!names[13].empty()) {
+        for (int month = 7; month <= 12; ++month)
+            names[month] = names[month + 1];
+        names[6] = Texts::AdarName;
+        names[13].clear();
+    }
+}
+
+void LayOutLeapYear() {
+    if (!JewishLeap) {
+        for (int month = 13; month >= 8; --month)
+            MonthDays(Jewish, month) = MonthDays(Jewish, month - 1);
+        JewishLeap = true;
+    }
+    std::string *names = JewishNames();
+    if (names[13].empty()) {
+        for (int month = 13; month >= 8; --month)
+            names[month] = names[month - 1];
+        names[6] = Texts::AdarName + " I";
+        names[7] = Texts::AdarName + " II";
+    }
+}
+
+struct YearKind {
+    int32_t yearDays;
+    int16_t heshvan;
+    int16_t kislev;
+    int16_t adar;      // Adar, or Adar I
+    int16_t afterAdar; // Nisan, or Adar II
+};
+
+// Deficient, regular and complete years, common and leap.
+constexpr YearKind YearKinds[] = {
+    {353, 29, 29, 29, 30}, {354, 29, 30, 29, 30}, {355, 30, 30, 29, 30},
+    {383, 29, 29, 30, 29}, {384, 29, 30, 30, 29}, {385, 30, 30, 30, 29},
+};
+
+void SetJewishYearBounds(int32_t newYear, int32_t nextNewYear) {
+    YearBounds[Jewish][1] = newYear;
+    YearBounds[Jewish][2] = nextNewYear - 1;
+    YearDays(Jewish) = static_cast<int16_t>(nextNewYear - newYear);
+}
+
+// Gauss's rule takes a dozen floating-point steps and every conversion asks
+// for two or three new years, so each year the engine reaches is computed
+// once. 0 marks a year not computed yet.
+constexpr int32_t FirstCachedYear = 3700;
+constexpr int32_t LastCachedYear = 6800;
+int32_t CachedNewYears[LastCachedYear - FirstCachedYear + 1];
+
+int32_t ComputeJewishNewYear(int32_t year) {
+    // Gauss's rule for Passover of year A (15 Nisan as a day counted from
+    // 1 March of the Julian calendar), then 163 days on to 1 Tishri.
+    const int32_t A = year - 1;
+    const int32_t a = static_cast<int32_t>(Arith::Mod(int64_t{A} * 12 + 17, int64_t{19}));
+    const int32_t b = Arith::Mod(A, 4);
+    double M = 4343.0 / 98496 + 32 + a + (272953.0 / 492480) * a + b / 4.0;
+    M = M - A * (313.0 / 98496);
+    const double m = Arith::Floor(M);
+    const double f = M - m;
+    const int64_t c = Arith::Mod(Arith::ToNearest(m + 3.0 * A + 5 * b + 5), int64_t{7});
+
+    // The postponements: Passover never on Monday, Wednesday or Friday, and
+    // the two molad limits of the year's start.
+    if (c == 2 || c == 4 || c == 6) M = M + 1;
+    if (c == 1 && a > 6 && f >= 1367.0 / 2160) M = M + 2;
+    if (c == 0 && a > 11 && f >= 23269.0 / 25920) M = M + 1;
+
+    // d counts from 1 March; these are the days from 1 March to the first of
+    // August, July, June, May and April.
+    int32_t d = static_cast<int32_t>(Arith::Floor(M));
+    int32_t month = 3;
+    const struct {
+        int32_t daysBefore;
+        int32_t month;
+    } monthStarts[] = {{153, 8}, {122, 7}, {92, 6}, {61, 5}, {31, 4}};
+    for (const auto &start : monthStarts) {
+        if (d > start.daysBefore) {
+            month = start.month;
+            d -= start.daysBefore;
+        }
+    }
+    return JulianDayOf(d, month, A - (JewishEraOffset - 1)) + PassoverToNewYear;
+}
+
+} // namespace
+
+int32_t JewishNewYear(int32_t year) {
+    if (year < FirstCachedYear || year > LastCachedYear) return ComputeJewishNewYear(year);
+    int32_t &newYear = CachedNewYears[year - FirstCachedYear];
+    if (newYear == 0) newYear = ComputeJewishNewYear(year);
+    return newYear;
+}
+
+void Detail::ForgetJewishNewYears() {
+    std::fill(std::begin(CachedNewYears), std::end(CachedNewYears), 0);
+}
+
+void SetJewishYear() {
+    const int32_t yearDays = YearDays(Jewish);
+    if (yearDays < FirstLeapYearLength)
+        LayOutCommonYear();
+    else
+        LayOutLeapYear();
+
+    // Another length (never one of the accepted years) keeps the lengths.
+    const auto kind = std::find_if(std::begin(YearKinds), std::end(YearKinds),
+                                   [&](const YearKind &k) { return k.yearDays == yearDays; });
+    if (kind == std::end(YearKinds)) return;
+    MonthDays(Jewish, 2) = kind->heshvan;
+    MonthDays(Jewish, 3) = kind->kislev;
+    MonthDays(Jewish, 6) = kind->adar;
+    MonthDays(Jewish, 7) = kind->afterAdar;
+}
+
+void FromJewish() {
+    int32_t *date = CalDates[Jewish];
+    SetJewishYearBounds(JewishNewYear(date[Year]), JewishNewYear(date[Year] + 1));
+    SetJewishYear();
+    Detail::ClampDate(Jewish, JewishLeap ? 13 : 12);
+    date[YearDay] = YearDayOf(Jewish, date[Month], date[Day]);
+    CurrentJD = YearBounds[Jewish][1] + date[YearDay] - 1;
+    ChangeCals::SetMonthWeekDays(Jewish);
+}
+
+void ToJewish() {
+    int32_t *date = CalDates[Jewish];
+    int32_t year = CalDates[Julian][Year] + JewishEraOffset;
+    // Before the autumn new year the day still belongs to the year before.
+    int32_t newYear = JewishNewYear(year);
+    while (newYear > CurrentJD)
+        newYear = JewishNewYear(--year);
+    SetJewishYearBounds(newYear, JewishNewYear(year + 1));
+    date[Year] = year;
+    SetJewishYear();
+    date[YearDay] = CurrentJD - YearBounds[Jewish][1] + 1;
+    date[Day] = date[YearDay];
+    SplitYearDay(Jewish, date[Month], date[Day]);
+    ChangeCals::SetMonthWeekDays(Jewish);
+}
+
+} // namespace Calc

@@ -1,0 +1,70 @@
+// The engine as start-up leaves it, for tests: constant tables filled,
+// English texts, a Moslem variant, weeks from Sunday (Saturday for Moslem).
+#pragma once
+
+#include "engine/Calc.h"
+#include "engine/ChangeCals.h"
+#include "engine/Texts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace EngineTestSupport {
+
+struct Date {
+    int32_t day;
+    int32_t month;
+    int32_t year;
+};
+
+inline void StartEngine(int16_t moslemType = 1) {
+    Calc::Reset();
+    ChangeCals::Reset();
+    Calc::InitCalendarTables();
+    Texts::LoadEnglish();
+    Calc::MoslemType = moslemType;
+    Calc::SetMoslemType();
+    for (int16_t cal = Calc::Julian; cal <= Calc::Jewish; ++cal)
+        Calc::FirstWeekDay[cal] = 7;
+    Calc::FirstWeekDay[Calc::Moslem] = 6;
+}
+
+// What a window does for a new date of its calendar.
+inline void ChangeTo(int16_t cal, Date date) {
+    Calc::CalDates[cal][Calc::Day] = date.day;
+    Calc::CalDates[cal][Calc::Month] = date.month;
+    Calc::CalDates[cal][Calc::Year] = date.year;
+    ChangeCals::ChangeCal(cal);
+}
+
+inline void ChangeToJD(int32_t jd) {
+    Calc::CurrentJD = jd;
+    ChangeCals::ChangeJD();
+}
+
+inline Date DateIn(int16_t cal) {
+    const int32_t *date = Calc::CalDates[cal];
+    return {date[Calc::Day], date[Calc::Month], date[Calc::Year]};
+}
+
+inline bool operator==(const Date &a, const Date &b) {
+    return a.day == b.day && a.month == b.month && a.year == b.year;
+}
+
+inline void PrintTo(const Date &date, std::ostream *out) {
+    *out << date.day << '.' << date.month << '.' << date.year;
+}
+
+// Names a table-driven test's instances after their rows.
+inline constexpr auto RowName = [](const auto &info) { return std::string(info.param.name); };
+
+class EngineTest : public ::testing::Test {
+  protected:
+    void SetUp() override { StartEngine(); }
+    // A test's windows do not outlive it.
+    void TearDown() override { ChangeCals::SetWindows(nullptr); }
+};
+
+} // namespace EngineTestSupport
