@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QSignalBlocker>
 
 namespace platform {
@@ -23,6 +24,9 @@ ComboBox::ComboBox(QWidget *parent, const QString &name) : Control(parent, name)
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     setMaxVisibleItems(16);
+    // Year and Julian Day lists run to thousands of entries, all one line high.
+    if (auto *list = qobject_cast<QListView *>(view())) list->setUniformItemSizes(true);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     connect(this, &QComboBox::activated, this, &ComboBox::OnActivated);
 }
 
@@ -95,18 +99,11 @@ bool ComboBox::SetText(const QString &text) {
 }
 
 void ComboBox::SetBackColor(int32_t packed) {
-    QPalette p = palette();
-    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(role, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Base, QPalette::Button, QPalette::Window}, packed);
 }
 
 void ComboBox::SetForeColor(int32_t packed) {
-    QPalette p = palette();
-    for (const QPalette::ColorRole role :
-         {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(role, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}, packed);
 }
 
 void ComboBox::showPopup() {

@@ -24,9 +24,7 @@ void CommandButton::SetPicture(const QIcon &picture) {
 }
 
 void CommandButton::SetBackColor(int32_t packed) {
-    QPalette p = palette();
-    p.setColor(QPalette::Button, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Button}, packed);
 }
 
 void CommandButton::mousePressEvent(QMouseEvent *event) {

@@ -29,6 +29,18 @@ QString ElementName(const QString &name, int index) {
     return name + QLatin1Char('_') + QString::number(index);
 }
 
+QString WithLineBreaks(const QString &caption) {
+    return QString(caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+void SetColorRoles(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles,
+                   int32_t packed) {
+    QPalette p = widget->palette();
+    for (const QPalette::ColorRole role : roles)
+        p.setColor(role, ToQColor(packed));
+    widget->setPalette(p);
+}
+
 void MarkAsControl(QWidget *widget, const QString &name) {
     widget->setObjectName(name);
     widget->setProperty(ControlMark, true);

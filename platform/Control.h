@@ -3,6 +3,8 @@
 //    Left/Top/Width/Height in twips, Visible, Enabled, ToolTipText, TabStop,
 //    TabIndex, ZOrder and SetFocus
 //  - ElementName: the objectName of an element of a control array ("Combo2_3")
+//  - SetColorRoles: gives a widget a packed colour in some of its palette's roles
+//  - WithLineBreaks: a caption's CR LF pairs as the line breaks Qt draws
 //
 // Visible and Enabled are the control's own settings, as the design reads them: a
 // control on a hidden window is still Visible.
@@ -14,12 +16,18 @@
 
 #include "Units.h"
 
+#include <QPalette>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <initializer_list>
 
 namespace platform {
 
 QString ElementName(const QString &name, int index);
+QString WithLineBreaks(const QString &caption);
+void SetColorRoles(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles,
+                   int32_t packed);
 
 // The non-template half of Control<W>, shared by every kind of control.
 void MarkAsControl(QWidget *widget, const QString &name);

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Control.h"
 #include "Units.h"
 
 #include <QCloseEvent>
@@ -78,9 +79,7 @@ int Form::ScaleHeight() const {
 }
 
 void Form::SetBackColor(int32_t packed) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Window}, packed);
     setAutoFillBackground(true);
 }
 

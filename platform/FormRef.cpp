@@ -36,18 +36,23 @@ Form &FormRefBase::Instance() {
 void FormRefBase::Destroy() {
     if (form_.isNull() || unloading_) return;
     unloading_ = true;
-    Form *form = form_;
-    form->Form_Unload();
-    form->hide();
-    form_.clear();
+    form_->Form_Unload();
     unloading_ = false;
+    Discard();
+}
+
+void FormRefBase::Discard() {
+    if (form_.isNull()) return;
+    Form *form = form_;
+    form_.clear();
+    form->hide();
     // The window may be destroyed from inside one of its own event handlers.
     form->deleteLater();
 }
 
 void DestroyAllForms() {
-    for (FormRefBase *ref : std::vector<FormRefBase *>(Registry()))
-        ref->Destroy();
+    for (FormRefBase *ref : Registry())
+        ref->Discard();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -5,8 +5,10 @@
 //  - Destroy: runs Form_Unload, hides the window and deletes it (from the event loop,
 //    so that a window may destroy itself from inside one of its own event handlers);
 //    the next use creates a new one. Nothing happens when the window does not exist.
-//  - DestroyAllForms: destroys every window that exists and deletes them at once
-//    (between test cases, and at the program's end)
+//  - DestroyAllForms: deletes every window that exists, at once and without running
+//    unload handlers (which could bring other windows back to life): for the end
+//    of a test case and for after the event loop has returned, never from inside a
+//    window's event handler
 //
 // Usage, one global per window:
 //   inline platform::FormRef<AboutWindow> frmAbout;   ...   frmAbout->Show();
@@ -27,6 +29,8 @@ class FormRefBase {
 
     bool Exists() const { return !form_.isNull(); }
     void Destroy();
+    // Forgets the window without unloading it; it is deleted from the event loop.
+    void Discard();
 
   protected:
     FormRefBase();

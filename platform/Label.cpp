@@ -8,6 +8,11 @@ Label::Label(QWidget *parent, const QString &name) : Control(parent, name) {
     setTextFormat(Qt::PlainText);
 }
 
+void Label::SetCaption(const QString &caption) {
+    caption_ = caption;
+    setText(WithLineBreaks(caption));
+}
+
 void Label::SetAlignment(int alignment) {
     const Qt::Alignment horizontal = alignment == 1   ? Qt::AlignRight
                                      : alignment == 2 ? Qt::AlignHCenter
@@ -28,15 +33,11 @@ void Label::SetFontSize(double points) {
 }
 
 void Label::SetForeColor(int32_t packed) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::WindowText}, packed);
 }
 
 void Label::SetBackColor(int32_t packed) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Window}, packed);
 }
 
 void Label::SetBackStyle(int style) {

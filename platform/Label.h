@@ -19,14 +19,17 @@ class Label : public Control<QLabel> {
   public:
     Label(QWidget *parent, const QString &name);
 
-    QString Caption() const { return text(); }
-    void SetCaption(const QString &caption) { setText(caption); }
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString &caption);
     void SetAlignment(int alignment);
     void SetFontBold(bool bold);
     void SetFontSize(double points);
     void SetForeColor(int32_t packed);
     void SetBackColor(int32_t packed);
     void SetBackStyle(int style);
+
+  private:
+    QString caption_; // as given, CR LF and all
 };
 
 } // namespace platform

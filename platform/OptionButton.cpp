@@ -9,8 +9,8 @@ OptionButton::OptionButton(QWidget *parent, const QString &name) : Control(paren
 }
 
 void OptionButton::SetCaption(const QString &caption) {
-    // A radio button draws its text on one line; CR LF becomes a line break.
-    setText(QString(caption).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    caption_ = caption;
+    setText(WithLineBreaks(caption));
 }
 
 } // namespace platform

@@ -18,13 +18,16 @@ class OptionButton : public Control<QRadioButton> {
   public:
     OptionButton(QWidget *parent, const QString &name);
 
-    QString Caption() const { return text(); }
+    QString Caption() const { return caption_; }
     void SetCaption(const QString &caption);
     bool Value() const { return isChecked(); }
     void SetValue(bool on) { setChecked(on); }
 
   signals:
     void Click();
+
+  private:
+    QString caption_; // as given, CR LF and all
 };
 
 } // namespace platform

@@ -29,9 +29,7 @@ int PictureBox::PictureHeight() const {
 }
 
 void PictureBox::SetBackColor(int32_t packed) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(packed));
-    setPalette(p);
+    SetColorRoles(this, {QPalette::Window}, packed);
 }
 
 void PictureBox::paintEvent(QPaintEvent *) {

@@ -111,6 +111,19 @@ TEST(OptionButton, SelectingOneRaisesClickAndClearsTheOthers) {
     EXPECT_FALSE(option2.Value());
 }
 
+TEST(Label, CaptionsKeepTheirLineBreaksAsGiven) {
+    QWidget window;
+    Label label(&window, "Label1");
+    OptionButton option(&window, "Option1");
+    const QString caption = "Calendar exercise\r\n\r\nE-mail: ";
+    label.SetCaption(caption);
+    option.SetCaption(caption);
+    EXPECT_EQ(label.Caption(), caption);
+    EXPECT_EQ(option.Caption(), caption);
+    EXPECT_EQ(label.text().count('\n'), 2);
+    EXPECT_FALSE(label.text().contains('\r')) << "drawn with the line breaks Qt knows";
+}
+
 TEST(CheckBox, ValueIsZeroOrOne) {
     QWidget window;
     CheckBox check(&window, "Check1");

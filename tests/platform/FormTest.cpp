@@ -83,6 +83,14 @@ TEST_F(FormTest, TheTitleBarCloseButtonDestroysTheWindowByDefault) {
     EXPECT_EQ(journal.back(), "Unload Test");
 }
 
+TEST_F(FormTest, DestroyAllFormsDeletesWithoutUnloading) {
+    QPointer<Form> window = &*frmTest;
+    platform::DestroyAllForms();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_FALSE(frmTest.Exists());
+    EXPECT_EQ(journal, (std::vector<QString>{"Load 0"}));
+}
+
 TEST_F(FormTest, MinimisedWindowsStayVisible) {
     struct Case {
         const char *name;
