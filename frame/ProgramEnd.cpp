@@ -18,7 +18,9 @@ void EndProgram() {
     if (endHandler)
         endHandler();
     else
-        QCoreApplication::quit();
+        // Not quit(): that first offers every window a close, which the windows
+        // take as their title bar's close button and refuse.
+        QCoreApplication::exit(0);
 }
 
 bool ProgramEnded() {

@@ -1,11 +1,11 @@
 // The end of the program, as a seam.
 //  - EndProgram: the program ends: from here on the window procedures do nothing,
-//    and the event loop is asked to return (QCoreApplication::quit), so that main
+//    and the event loop is told to return (QCoreApplication::exit), so that main
 //    can take the remaining windows down and return; later calls do nothing
 //  - ProgramEnded: whether EndProgram has run
-//  - SetEndHandler(handler): tests put a recorder in place of the quit; it also
+//  - SetEndHandler(handler): tests put a recorder in place of the exit; it also
 //    starts a new run (ProgramEnded false again). An empty handler brings back the
-//    quit.
+//    exit.
 #pragma once
 
 #include <functional>

@@ -4,7 +4,8 @@
 //  - WindowRef<Base>: a window reached by name, created on first use by the factory
 //    that RegisterWindows gave it (the frame knows the windows only by these bases)
 //  - frmMonthlyCal, frmJulian, frmGregorian, frmJewish, frmMoslem, frmMoon; YearWindow(cal)
-//  - RegisterWindows: called once by the program (and by tests) before the first use
+//  - RegisterWindows: called once by the program (and by tests) before the first use;
+//    it also hands the engine the window set over these windows (CalendarWindowSet.h)
 #pragma once
 
 #include "platform/CommandButton.h"

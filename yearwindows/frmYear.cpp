@@ -106,8 +106,9 @@ frmYear::frmYear(int16_t cal)
     }
     MSFlexGrid1.Move(0, GridTop, GridWidth, GridHeight);
     MSFlexGrid1.SetTabIndex(tab);
-    SetWidth(GridWidth);
-    SetHeight(GridTop + GridHeight);
+    // The inner area ends at the grid's edges, as they land on the screen's pixels.
+    SetWidth(Width() - ScaleWidth() + MSFlexGrid1.Left() + MSFlexGrid1.Width());
+    SetHeight(Height() - ScaleHeight() + MSFlexGrid1.Top() + MSFlexGrid1.Height());
 
     for (int index = 1; index <= 9; ++index) {
         connect(&Command1[index], &platform::CommandButton::Click, this,

@@ -29,8 +29,7 @@ constexpr int ButtonBottomMargin = 240;
 const QString CrLf = QStringLiteral("\r\n");
 
 // The maker's lines are neutral examples: they name no real person or address.
-const QString FreeText =
-    QStringLiteral("One day, four calendars: Julian, Gregorian, Jewish, Moslem.");
+const QString FreeText = QStringLiteral("One day in four calendars.");
 const QString EMail = QStringLiteral("orvanta@example.org");
 const QString WebSite = QStringLiteral("https://orvanta.example.org");
 
