@@ -1,0 +1,133 @@
+#include "moon/frmMoon.h"
+
+#include "artwork/Artwork.h"
+#include "engine/Calc.h"
+#include "engine/ChangeCals.h"
+#include "engine/Texts.h"
+#include "frame/AppState.h"
+#include "frame/Start.h"
+#include "frame/WindowManagement.h"
+#include "moon/Shadow.h"
+#include "platform/Units.h"
+#include "platform/core/Alerts.h"
+#include "platform/core/Program.h"
+
+#include <QDir>
+#include <cstdint>
+
+namespace {
+
+constexpr int32_t Packed(QRgb rgb) {
+    return qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16;
+}
+
+// The sky around the moon in the bitmap: the shadow must vanish into it.
+constexpr int32_t Sky = Packed(Artwork::MoonBackground);
+// Moonlight: readable on the sky, which is all the label's corner ever shows.
+constexpr int32_t AgeInk = 200 | 214 << 8 | 236 << 16;
+constexpr int32_t SubstituteRim = 200 | 188 << 8 | 120 << 16;
+constexpr int EscapeKey = 27;
+constexpr int Minimised = 1;
+
+// The picture box is as large as the bitmap drawn for it.
+constexpr int PictureSide = Artwork::MoonBitmapSide * platform::TwipsPerPixel;
+
+QString Text(const std::string &utf8) {
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+frmMoon::frmMoon()
+    : MoonForm(QStringLiteral("frmMoon")), Picture1(this, QStringLiteral("Picture1")),
+      Shape2(&Picture1, QStringLiteral("Shape2")), Shape1(&Picture1, QStringLiteral("Shape1")),
+      Label2(&Picture1, QStringLiteral("Label2")), Label1(&Picture1, QStringLiteral("Label1")) {
+    SetBackColor(Sky);
+    Picture1.Move(0, 0, PictureSide, PictureSide);
+    Picture1.SetBackColor(Sky);
+
+    Shape1.SetFillColor(Sky);
+    Shape1.SetBorderColor(Sky);
+    Shape1.SetFillStyle(moon::FillSolid);
+
+    Shape2.SetVisible(false);
+    Shape2.SetBorderColor(SubstituteRim);
+
+    // Bottom left, where the sky shows at every phase, so the age stays readable.
+    Label1.Move(90, 0, 600, 240);
+    Label1.SetAlignment(0);
+    Label1.SetFontBold(true);
+    Label1.SetForeColor(AgeInk);
+
+    Label2.Move(0, 0, PictureSide, PictureSide);
+
+    connect(&Picture1, &platform::PictureBox::DblClick, this, [this] { Picture1_DblClick(); });
+    connect(&Picture1, &platform::PictureBox::KeyPress, this,
+            [this](int &charCode) { Picture1_KeyPress(charCode); });
+    Picture1.SetFocus();
+}
+
+void frmMoon::Form_Load() {
+    SetCaption(Text(Texts::LabelTexts[12]));
+    const QString file = QDir(platform::ProgramFolder()).filePath(QStringLiteral("Moon.bmp"));
+    if (!Picture1.LoadPicture(file)) {
+        platform::MsgBox(file + QStringLiteral("\n\n") + Text(Texts::StringTexts[23]),
+                         platform::ProgramTitle());
+        ShowSubstituteDisc();
+    }
+    SetHeight(Height() - ScaleHeight() + Picture1.Top() + Picture1.Height());
+    SetWidth(Width() - ScaleWidth() + Picture1.Left() + Picture1.Width());
+    Label2.SetHeight(Picture1.Height() + 60);
+    Label2.SetWidth(Picture1.Width() + 60);
+    Label1.SetTop(Picture1.Height() - Label1.Height() - 60);
+    Start::PlaceWindow(*this, Start::WinTop[Start::MoonWindowIndex],
+                       Start::WinLeft[Start::MoonWindowIndex]);
+}
+
+void frmMoon::ShowSubstituteDisc() {
+    Shape2.SetShape(moon::ShapeCircle);
+    Shape2.SetFillStyle(moon::FillSolid);
+    Shape2.SetFillColor(Start::BackColors[3]);
+    Shape2.SetBorderWidth(1);
+    Shape2.SetHeight(static_cast<float>(Picture1.Height() - 60));
+    Shape2.SetWidth(static_cast<float>(Picture1.Width() - 60));
+    Shape2.SetTop(30);
+    Shape2.SetLeft(30);
+    Shape2.SetVisible(true);
+}
+
+void frmMoon::ReSetForm() {
+    const float age = ChangeCals::MoonAge;
+    const moon::Shadow shadow = moon::ShadowOf(age, static_cast<float>(Picture1.Width()),
+                                               static_cast<float>(Picture1.Height()));
+    Picture1.SetVisible(false);
+    Shape1.SetShape(shadow.Kind);
+    if (shadow.FillStyle) Shape1.SetFillStyle(*shadow.FillStyle);
+    Shape1.SetBorderWidth(shadow.BorderWidth);
+    Shape1.SetHeight(shadow.Height);
+    // A circle's box is squared from the height as the shape reports it.
+    Shape1.SetWidth(shadow.Kind == moon::ShapeCircle ? Shape1.Height() : shadow.Width);
+    Shape1.SetTop(shadow.Top);
+    Shape1.SetLeft(shadow.Left);
+    Label1.SetCaption(QString::number(age, 'f', 1));
+    Picture1.SetVisible(true);
+    Picture1.update();
+}
+
+void frmMoon::Picture1_DblClick() {
+    if (frmMonthlyCal->Visible()) {
+        if (frmMonthlyCal->WindowState() == Minimised) frmMonthlyCal->SetWindowState(0);
+        frmMonthlyCal->Show();
+    } else {
+        frmMonthlyCal->ReSetForm();
+        ChangeCals::ChangeSource = 0;
+        int16_t cal = Calc::Jewish;
+        ChangeCals::ChangeCal(cal);
+        frmMonthlyCal->Show();
+    }
+    ChangeCals::SetExitTips();
+}
+
+void frmMoon::Picture1_KeyPress(int &charCode) {
+    if (charCode == EscapeKey) Hide();
+}

@@ -1,0 +1,247 @@
+#include "MoonFixture.h"
+
+#include "artwork/Artwork.h"
+
+#include <QLocale>
+#include <cmath>
+#include <optional>
+
+namespace MoonTest {
+namespace {
+
+constexpr float S = 29.530588f;
+constexpr int Rectangle = 0;
+constexpr int Circle = 3;
+constexpr int Solid = 0;
+constexpr int Transparent = 1;
+
+float Above(float age) {
+    return std::nextafter(age, 100.0f);
+}
+
+enum class Phase {
+    NewMoon,
+    WaxingCrescent,
+    FirstQuarter,
+    WaxingGibbous,
+    FullMoon,
+    WaningGibbous,
+    LastQuarter,
+    WaningCrescent
+};
+
+struct Expected {
+    int Kind;
+    std::optional<int> Fill; // empty: not checked
+    int Border;
+    double Left, Top, Width, Height;
+};
+
+// The shadow worked out afresh, in double precision, from the phase rules.
+Expected ExpectedShadow(Phase phase, double A, double PW, double PH) {
+    const double H = (PH + 60) * 1.02, W = PW + 60, Hh = H / 2, q = 29.530588 / 4;
+    const auto circle = [&](int fill, int border, double x, double extra, auto left) {
+        const double R = (Hh * Hh + x * x) * 0.5 / x + extra;
+        return Expected{Circle, fill, border, left(x, R), (H - 2 * R) / 2 - PH / 60, 2 * R, 2 * R};
+    };
+    const int band = static_cast<int>(std::nearbyint(W / 32));
+    switch (phase) {
+    case Phase::NewMoon:
+        return {Rectangle, Solid, 1, 0, 0, W, H};
+    case Phase::WaxingCrescent:
+        return circle(Solid, 1, W / 2 - W / 2 * A / q, 0,
+                      [&](double x, double R) { return W / 2 + x - 2 * R; });
+    case Phase::FirstQuarter:
+        return {Rectangle, Solid, 1, 0, 0, W / 2, H};
+    case Phase::WaxingGibbous:
+        return circle(Transparent, band, W / 2 * (A - q) / q, W / 4,
+                      [&](double x, double) { return W / 4 - x; });
+    case Phase::FullMoon:
+        return {Rectangle, std::nullopt, 1, 0, 0, 1, 1};
+    case Phase::WaningGibbous:
+        return circle(Transparent, band, W / 2 - W / 2 * (A - 2 * q) / q, W / 4,
+                      [&](double x, double R) { return W - W / 4 + x - 2 * R; });
+    case Phase::LastQuarter:
+        return {Rectangle, Solid, 1, W / 2, 0, W / 2, H};
+    case Phase::WaningCrescent:
+        return circle(Solid, 1, W / 2 * (A - 3 * q) / q, 0,
+                      [&](double x, double) { return W / 2 - x; });
+    }
+    return {};
+}
+
+struct ShapeRow {
+    const char *Name;
+    float Age;
+    Phase Case;
+};
+
+const ShapeRow ShapeRows[] = {
+    {"Zero", 0.0f, Phase::NewMoon},
+    {"HalfADay", 0.5f, Phase::NewMoon},
+    {"JustPastHalfADay", Above(0.5f), Phase::WaxingCrescent},
+    {"ThreeDays", 3.0f, Phase::WaxingCrescent},
+    {"LastCrescentBeforeFirstQuarter", S / 4 - 0.5f, Phase::WaxingCrescent},
+    {"FirstQuarterBegins", Above(S / 4 - 0.5f), Phase::FirstQuarter},
+    {"FirstQuarterEnds", S / 4 + 0.5f, Phase::FirstQuarter},
+    {"WaxingGibbousBegins", Above(S / 4 + 0.5f), Phase::WaxingGibbous},
+    {"TenDays", 10.0f, Phase::WaxingGibbous},
+    {"WaxingGibbousEnds", S / 2 - 0.5f, Phase::WaxingGibbous},
+    {"FullMoonBegins", Above(S / 2 - 0.5f), Phase::FullMoon},
+    {"FullMoonEnds", S / 2 + 0.5f, Phase::FullMoon},
+    {"WaningGibbousBegins", Above(S / 2 + 0.5f), Phase::WaningGibbous},
+    {"TwentyDays", 20.0f, Phase::WaningGibbous},
+    {"WaningGibbousEnds", 0.75f * S - 0.5f, Phase::WaningGibbous},
+    {"LastQuarterBegins", Above(0.75f * S - 0.5f), Phase::LastQuarter},
+    {"LastQuarterEnds", 0.75f * S + 0.5f, Phase::LastQuarter},
+    {"WaningCrescentBegins", Above(0.75f * S + 0.5f), Phase::WaningCrescent},
+    {"TwentySixDays", 26.0f, Phase::WaningCrescent},
+    {"WaningCrescentEnds", S - 0.5f, Phase::WaningCrescent},
+    {"NewMoonAgain", Above(S - 0.5f), Phase::NewMoon},
+    {"TwentyNinePointThree", 29.3f, Phase::NewMoon},
+    {"LastAgeOfTheMonth", std::nextafter(S, 0.0f), Phase::NewMoon},
+};
+
+void PrintTo(const ShapeRow &row, std::ostream *os) {
+    *os << row.Name << " at " << row.Age;
+}
+
+class ShadowShape : public MoonWindow, public testing::WithParamInterface<ShapeRow> {};
+
+TEST_P(ShadowShape, FollowsThePhaseOfTheAge) {
+    const ShapeRow &row = GetParam();
+    ShowAge(row.Age);
+    const platform::Shape &shadow = Moon().Shape1;
+    const Expected want =
+        ExpectedShadow(row.Case, row.Age, Moon().Picture1.Width(), Moon().Picture1.Height());
+    EXPECT_EQ(shadow.ShapeKind(), want.Kind);
+    if (want.Fill) {
+        EXPECT_EQ(shadow.FillStyle(), *want.Fill);
+    }
+    EXPECT_EQ(shadow.BorderWidth(), want.Border);
+    // The shape keeps whole pixels: 15 twips, so never more than half of one away.
+    constexpr double halfPixel = 7.6;
+    EXPECT_NEAR(shadow.Left(), want.Left, halfPixel);
+    EXPECT_NEAR(shadow.Top(), want.Top, halfPixel);
+    EXPECT_NEAR(shadow.Height(), want.Height, halfPixel);
+    if (want.Kind == Circle) {
+        EXPECT_EQ(shadow.Width(), shadow.Height()) << "a circle's box is square";
+    } else {
+        EXPECT_NEAR(shadow.Width(), want.Width, halfPixel);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ages, ShadowShape, testing::ValuesIn(ShapeRows),
+                         [](const auto &info) { return std::string(info.param.Name); });
+
+TEST_F(MoonWindow, ThinCrescentJustPastHalfADayReachesFarRightOfTheCentre) {
+    ShowAge(Above(0.5f));
+    const float W = static_cast<float>(Moon().Picture1.Width() + 60);
+    const platform::Shape &shadow = Moon().Shape1;
+    const double x = shadow.Left() + shadow.Width() - W / 2;
+    EXPECT_NEAR(x / (W / 2), 0.93, 0.01);
+}
+
+TEST_F(MoonWindow, FullMoonKeepsTheFillItFinds) {
+    for (const float before : {10.0f, 3.0f}) {
+        ShowAge(before);
+        const int fill = Moon().Shape1.FillStyle();
+        ShowAge(S / 2);
+        EXPECT_EQ(Moon().Shape1.FillStyle(), fill) << "after " << before << " days";
+    }
+}
+
+// What the user sees, on a plain white test moon: points given as fractions of the
+// picture, lit ones bright, dark ones exactly the sky colour.
+struct LightRow {
+    const char *Name;
+    float Age;
+    std::vector<QPointF> Lit;
+    std::vector<QPointF> Dark;
+};
+
+const LightRow LightRows[] = {
+    {"NewMoon", 0.3f, {}, {{0.5, 0.5}, {0.25, 0.5}, {0.75, 0.5}, {0.5, 0.2}}},
+    {"WaxingCrescent", 3.0f, {{0.9, 0.5}}, {{0.5, 0.5}, {0.25, 0.5}}},
+    {"FirstQuarter", 7.4f, {{0.75, 0.5}, {0.6, 0.2}}, {{0.25, 0.5}, {0.4, 0.2}}},
+    {"WaxingGibbous", 10.0f, {{0.5, 0.5}, {0.75, 0.5}, {0.5, 0.15}}, {{0.1, 0.5}}},
+    {"FullMoon", 14.8f, {{0.5, 0.5}, {0.1, 0.5}, {0.9, 0.5}, {0.5, 0.1}}, {}},
+    {"WaningGibbous", 20.0f, {{0.5, 0.5}, {0.25, 0.5}, {0.5, 0.15}}, {{0.9, 0.5}}},
+    {"LastQuarter", 22.2f, {{0.25, 0.5}, {0.4, 0.2}}, {{0.75, 0.5}, {0.6, 0.2}}},
+    {"WaningCrescent", 26.0f, {{0.12, 0.5}}, {{0.5, 0.5}, {0.75, 0.5}}},
+    {"NewMoonAgain", 29.3f, {}, {{0.5, 0.5}, {0.1, 0.5}, {0.9, 0.5}}},
+};
+
+void PrintTo(const LightRow &row, std::ostream *os) {
+    *os << row.Name << " at " << row.Age;
+}
+
+class WhatIsLit : public MoonWindow, public testing::WithParamInterface<LightRow> {};
+
+TEST_P(WhatIsLit, MatchesThePhase) {
+    const LightRow &row = GetParam();
+    ShowAge(row.Age);
+    const QImage drawn = Drawn();
+    const auto at = [&](QPointF p) {
+        return drawn.pixel(static_cast<int>(p.x() * drawn.width()),
+                           static_cast<int>(p.y() * drawn.height()));
+    };
+    for (QPointF p : row.Lit)
+        EXPECT_GT(qGray(at(p)), 200) << "lit at " << p.x() << ", " << p.y();
+    for (QPointF p : row.Dark)
+        EXPECT_EQ(at(p), Artwork::MoonBackground) << "dark at " << p.x() << ", " << p.y();
+    EXPECT_EQ(at({0.03, 0.03}), Artwork::MoonBackground) << "the sky stays one colour";
+    EXPECT_EQ(at({0.97, 0.03}), Artwork::MoonBackground) << "the sky stays one colour";
+}
+
+INSTANTIATE_TEST_SUITE_P(Phases, WhatIsLit, testing::ValuesIn(LightRows),
+                         [](const auto &info) { return std::string(info.param.Name); });
+
+TEST_F(MoonWindow, NewMoonShowsNothingButSkyAndTheAge) {
+    ShowAge(0.0f);
+    const QImage drawn = Drawn();
+    const QRect label = Moon().Label1.geometry();
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (label.contains(x, y)) continue;
+            ASSERT_EQ(drawn.pixel(x, y), Artwork::MoonBackground) << "at " << x << ", " << y;
+        }
+    }
+}
+
+struct AgeRow {
+    const char *Name;
+    float Age;
+    const char *Text;
+};
+
+const AgeRow AgeRows[] = {
+    {"Zero", 0.0f, "0.0"},
+    {"BelowAHalfTenth", 0.04f, "0.0"},
+    {"WholeDaysKeepTheirDecimal", 7.0f, "7.0"},
+    {"FourteenKeepsItsDecimal", 14.0f, "14.0"},
+    {"RoundsUp", 15.26f, "15.3"},
+    {"RoundsUpToAWholeDay", 14.96f, "15.0"},
+    {"LastAge", std::nextafter(S, 0.0f), "29.5"},
+};
+
+void PrintTo(const AgeRow &row, std::ostream *os) {
+    *os << row.Name << " at " << row.Age;
+}
+
+class AgeLabel : public MoonWindow, public testing::WithParamInterface<AgeRow> {};
+
+TEST_P(AgeLabel, ShowsOneDecimalWithAPoint) {
+    // A point even where the language writes a comma.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ShowAge(GetParam().Age);
+    QLocale::setDefault(before);
+    EXPECT_EQ(Moon().Label1.Caption(), QString::fromLatin1(GetParam().Text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ages, AgeLabel, testing::ValuesIn(AgeRows),
+                         [](const auto &info) { return std::string(info.param.Name); });
+
+} // namespace
+} // namespace MoonTest
