@@ -8,7 +8,6 @@
 #include "frame/WindowManagement.h"
 #include "monthly/Layout.h"
 
-#include <QFont>
 
 using namespace Monthly;
 
@@ -54,9 +53,6 @@ void frmMonthlyCal::DesignColumn(int pos) {
                                                            {&Combo5[pos], WeekTop}};
     for (const auto &[field, top] : fields)
         field->Move(left, top, FieldWidth, FieldHeight);
-    QFont calendarFont = Combo1[pos].font();
-    calendarFont.setBold(true);
-    Combo1[pos].setFont(calendarFont);
 
     platform::MSFlexGrid &grid = MSFlexGrid1[pos];
     grid.SetRows(GridRows);

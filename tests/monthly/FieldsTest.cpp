@@ -1,6 +1,7 @@
 // Every field of the window changes the day by its own rule, and every column follows.
 #include "MonthlyFixture.h"
 
+#include "FakeWindows.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "engine/Texts.h"
@@ -67,6 +68,21 @@ TEST_F(MonthlyWindowTest, AFieldPickedAgainAtItsValueChangesNothing) {
     Pick(Window().Combo2[2], "2024");
     Pick(Window().Combo6, "Thursday");
     ExpectWindowShows(Gregorian(14, 3, 2024));
+}
+
+TEST_F(MonthlyWindowTest, AChangeThatMovesAFullListRefreshesTheWindowsOnce) {
+    QTest::mouseClick(&Window().Command2[ChangeCals::MoonPhase], Qt::LeftButton);
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    GoToGregorian(1, 1, 2025); // a Wednesday
+    Pick(Window().Combo2[2], "2025");
+    ASSERT_EQ(Window().Combo2[2].ListCount(), 3000);
+    const int refreshes = Log.MoonResets;
+
+    Pick(Window().Combo6, "Monday"); // back into 2024: the full year list moves along
+    ExpectWindowShows(Gregorian(30, 12, 2024));
+    EXPECT_EQ(Window().Combo2[2].ListCount(), 3000);
+    EXPECT_EQ(Log.MoonResets, refreshes + 1);
 }
 
 TEST_F(MonthlyWindowTest, EnteringAFieldFillsItsListAroundTheCurrentValue) {

@@ -91,6 +91,21 @@ TEST_F(MonthlyWindowTest, LeavingTheFieldAfterEnterAppliesNothingMore) {
     EXPECT_TRUE(alerts->Messages.empty());
 }
 
+TEST_F(MonthlyWindowTest, ATypedDayThatHidesAnEnteredColumnIsAppliedOnce) {
+    QTest::mouseClick(&Window().Command2[ChangeCals::MoonPhase], Qt::LeftButton);
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    Pick(Window().Combo2[4], Window().Combo2[4].Text()); // the user was in the Moslem column
+    const int refreshes = Log.MoonResets;
+
+    TypeJulianDay("1900000"); // before the Moslem epoch
+    QTest::keyClick(&Window().Combo8, Qt::Key_Return);
+    ExpectWindowShows(1900000);
+    EXPECT_EQ(Log.MoonResets, refreshes + 1);
+    // The focus leaves the hidden column's neighbourhood for the options button.
+    EXPECT_TRUE(Window().Command1[3].hasFocus());
+}
+
 TEST_F(MonthlyWindowTest, LeavingAnOutOfRangeFieldShowsTheMessageOnceAndKeepsTheFocus) {
     TypeJulianDay("1000");
     QTest::keyClick(&Window().Combo8, Qt::Key_Tab);

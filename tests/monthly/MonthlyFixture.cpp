@@ -88,8 +88,14 @@ void MonthlyWindowTest::Pick(platform::ComboBox &combo, const QString &item) {
     ASSERT_GE(index, 0) << item.toStdString() << " is not in " << combo.objectName().toStdString();
     const QModelIndex modelIndex = view->model()->index(index, 0);
     view->scrollTo(modelIndex);
-    const QPoint at = view->visualRect(modelIndex).center();
+    // The middle of the item's line in the list as shown (an item may run wider).
+    const QPoint at(view->viewport()->width() / 2, view->visualRect(modelIndex).center().y());
+    // As a hand would, the pointer travels over the list before it settles: a list
+    // takes no release at the spot of the click that opened it.
+    QTest::mouseMove(view->viewport(), QPoint(2, at.y()));
+    QTest::mouseMove(view->viewport(), QPoint(view->viewport()->width() - 3, at.y()));
     QTest::mouseMove(view->viewport(), at);
+    ASSERT_EQ(view->indexAt(at), modelIndex);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isVisible(); }));
 }
