@@ -8,7 +8,6 @@
 #include "frame/WindowManagement.h"
 #include "monthly/Layout.h"
 
-
 using namespace Monthly;
 
 namespace {
@@ -18,10 +17,10 @@ QSize Square(int twips) {
     return {side, side};
 }
 
-constexpr Artwork::ButtonKind ButtonKinds[6] = {
-    Artwork::ButtonKind::YearCalendars, Artwork::ButtonKind::YearCalendars,
-    Artwork::ButtonKind::Today,         Artwork::ButtonKind::Options,
-    Artwork::ButtonKind::About,         Artwork::ButtonKind::Exit};
+// The faces of Command1(1..5).
+constexpr Artwork::ButtonKind ButtonKinds[5] = {
+    Artwork::ButtonKind::YearCalendars, Artwork::ButtonKind::Today, Artwork::ButtonKind::Options,
+    Artwork::ButtonKind::About, Artwork::ButtonKind::Exit};
 
 } // namespace
 
@@ -88,7 +87,7 @@ void frmMonthlyCal::DesignButtons() {
         platform::CommandButton &button = Command1[index];
         button.Move(ButtonLefts[index], ButtonTop, ButtonSide, ButtonSide);
         button.SetPicture(Start::SharpPicture([index](qreal ratio) {
-            return Artwork::ButtonPicture(ButtonKinds[index], Square(ButtonSide), ratio);
+            return Artwork::ButtonPicture(ButtonKinds[index - 1], Square(ButtonSide), ratio);
         }));
     }
     // The keyboard starts on the week day, then the moon button of the current phase

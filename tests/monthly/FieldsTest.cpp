@@ -64,12 +64,6 @@ TEST_F(MonthlyWindowTest, PickingMoonAgeZeroMovesBackByTheRoundedAge) {
     EXPECT_EQ(Window().Combo7.Text(), Monthly::MoonAgeText(ChangeCals::MoonAge));
 }
 
-TEST_F(MonthlyWindowTest, AFieldPickedAgainAtItsValueChangesNothing) {
-    Pick(Window().Combo2[2], "2024");
-    Pick(Window().Combo6, "Thursday");
-    ExpectWindowShows(Gregorian(14, 3, 2024));
-}
-
 TEST_F(MonthlyWindowTest, AChangeThatMovesAFullListRefreshesTheWindowsOnce) {
     QTest::mouseClick(&Window().Command2[ChangeCals::MoonPhase], Qt::LeftButton);
     Window().activateWindow();

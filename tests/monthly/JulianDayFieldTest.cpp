@@ -145,9 +145,7 @@ TEST_P(JulianDayListTest, HoldsTheCurrentDayOnceInOrder) {
 // 1 January of the Julian year 5 is Julian Day 1722885.
 INSTANTIATE_TEST_SUITE_P(Days, JulianDayListTest,
                          testing::Values(ListCase{"LastDayOfALeapYear", 1722884, 3004},
-                                         ListCase{"FirstDayOfAYear", 1722885, 3003},
-                                         ListCase{"FirstOfTheRange", 1721319, 3003},
-                                         ListCase{"AnOrdinaryDay", 2460384, 3004}),
+                                         ListCase{"FirstDayOfAYear", 1722885, 3003}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MonthlyWindowTest, PickingFromTheJulianDayListAppliesTheDay) {

@@ -64,14 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DayCase{"AfterTheRange", 2817405, false, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(JulianDaysRange, IsTheJewishCalendarsFromItsFirstToItsLastDay) {
-    Calc::Reset();
-    Calc::InitCalendarTables();
-    EXPECT_EQ(Calc::MinJD[Calc::Jewish], 1721319);
-    EXPECT_EQ(Calc::MaxJD[Calc::Jewish], 2817404);
-    EXPECT_EQ(Calc::MinJD[Calc::Julian], JulianNewYear(1));
-}
-
 struct AgeCase {
     const char *name;
     float age;
