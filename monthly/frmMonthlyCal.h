@@ -12,7 +12,7 @@
 //  - the long lists (years, months, year days, weeks, moon ages, Julian Days) hold
 //    only the current value until the user enters the field
 //
-// objectNames are the design names, with the index for array elements: "Combo2_3",
+// objectNames are the controls' names, with the index for array elements: "Combo2_3",
 // "MSFlexGrid1_1", "Command1_5", "Command2_0", "Image1_4", "Combo8".
 #pragma once
 

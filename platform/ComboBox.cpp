@@ -12,7 +12,7 @@ namespace platform {
 
 namespace {
 
-// Focus moves that the design's windows do not see as leaving or entering a field.
+// Focus moves that the program's windows do not see as leaving or entering a field.
 bool IsInternalFocusMove(const QFocusEvent *event) {
     return event->reason() == Qt::PopupFocusReason ||
            event->reason() == Qt::ActiveWindowFocusReason;
@@ -52,7 +52,7 @@ void ComboBox::AddItem(const QString &item) {
         addItem(item);
         return;
     }
-    // Qt selects the first item put into an empty list; the design's lists stay
+    // Qt selects the first item put into an empty list; the program's lists stay
     // without a selection, and a combo keeps its typed text.
     const QSignalBlocker blocker(this);
     const QString text = currentText();
@@ -121,7 +121,7 @@ void ComboBox::focusInEvent(QFocusEvent *event) {
 }
 
 void ComboBox::focusOutEvent(QFocusEvent *event) {
-    // Qt picks the item matching the typed text when the edit ends; the design's
+    // Qt picks the item matching the typed text when the edit ends; the program's
     // combo keeps the text as typed and raises no click for it.
     quietActivation_ = true;
     QComboBox::focusOutEvent(event);

@@ -6,7 +6,7 @@
 //  - SetColorRoles: gives a widget a packed colour in some of its palette's roles
 //  - WithLineBreaks: a caption's CR LF pairs as the line breaks Qt draws
 //
-// Visible and Enabled are the control's own settings, as the design reads them: a
+// Visible and Enabled are the control's own settings, as the window code reads them: a
 // control on a hidden window is still Visible.
 //
 // TabIndex is the control's place in its window's tab order, counted from 0 over the

@@ -1,7 +1,7 @@
-// ControlArray: a control array addressed with the design's bounds.
+// ControlArray: a control array addressed with the bounds the window code uses.
 //  - ControlArray<T, First, Last>: the controls T(First) .. T(Last), each created on
 //    the given window with the objectName Name_index ("Command2_0", "Combo2_3")
-//  - operator[] takes the design's index; an index out of bounds throws
+//  - operator[] takes the window code's index; an index out of bounds throws
 //    std::out_of_range rather than touching memory it does not own
 //  - LBound / UBound and range-for over the elements in index order
 //

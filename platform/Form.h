@@ -2,7 +2,7 @@
 //  - handlers to override: Form_Load (after construction, when the window is first
 //    used), Form_Unload (when it is destroyed), Form_Resize (its size or its window
 //    state changed), Form_TitleBarClose (the title bar's close button; by default the
-//    window is destroyed, as the design's windows expect)
+//    window is destroyed, as the program's windows expect)
 //  - Show (without blocking; the window comes to the front and is activated), Hide,
 //    Visible (shown, minimised or not), Refresh (repaint now)
 //  - WindowState 0 normal, 1 minimised, 2 maximised (read and written, hidden too)

@@ -1,4 +1,4 @@
-// Units: the design's measures and colours in Qt's terms.
+// Units: the windows' measures (twips) and packed colours in Qt's terms.
 //  - TwipsPerPixel: 15 twips to one device-independent pixel (1440 twips per inch
 //    at 96 logical dots per inch); Qt's high-DPI scaling maps pixels to the screen
 //  - TwipsToPixels / PixelsToTwips: the one conversion each way
