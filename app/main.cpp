@@ -4,12 +4,12 @@
 #include "frame/ProgramEnd.h"
 #include "frame/Start.h"
 #include "frame/Windows.h"
-#include "monthly/frmMonthlyCal.h"
-#include "moon/frmMoon.h"
+#include "monthly/MonthlyWindow.h"
+#include "moon/MoonWindow.h"
 #include "platform/App.h"
 #include "platform/FormRef.h"
 #include "platform/WidgetAlerts.h"
-#include "yearwindows/frmYear.h"
+#include "yearwindows/YearWindow.h"
 
 #include <QApplication>
 
@@ -23,9 +23,9 @@ int main() {
     platform::InstallWidgetAlerts();
     QApplication::setWindowIcon(Artwork::ProgramIcon());
 
-    RegisterWindows({[] { return new class frmMonthlyCal(); },
-                     [](int16_t cal) { return new frmYear(cal); },
-                     [] { return new class frmMoon(); }});
+    RegisterWindows({[] { return new MonthlyWindow(); },
+                     [](int16_t cal) { return new YearWindow(cal); },
+                     [] { return new MoonWindow(); }});
     Start::Main();
     const int code = QApplication::exec();
 

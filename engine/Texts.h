@@ -7,6 +7,53 @@
 
 namespace Texts {
 
+// Names of the StringTexts entries; the numbers are the keys of a language file's
+// [STRINGS] section.
+enum StringText : int {
+    TipCalendar = 1,
+    TipYear,
+    TipMonth,
+    TipMonthGrid,
+    TipYearDay,
+    TipWeek,
+    TipWeekDay,
+    TipMoonAge,
+    TipJulianDay,
+    TipMoon,
+    TipYearCalendars,
+    TipToday,
+    TipOptions,
+    TipAbout,
+    TipExit,
+    TipExitTwoButtons,
+    TipPreviousYear,
+    TipNextYear,
+    TipYearGrid,
+    TipMoonPicture,
+    TextApply,
+    TextClose,
+    TextFileNotFound,
+    TextJulianDayRange,
+    TextSelectLanguage,
+};
+
+// Names of the LabelTexts entries, the keys of a language file's [LABELS] section.
+enum LabelText : int {
+    LabelOptionsCaption = 1,
+    LabelMoslemFrame,
+    LabelMoslemExplanation,
+    LabelMoslemType1Line1,
+    LabelMoslemType1Line2,
+    LabelMoslemType2Line1,
+    LabelMoslemType2Line2,
+    LabelFirstWeekDayFrame,
+    LabelLanguageFrame,
+    LabelStartupFrame,
+    LabelShowTips,
+    LabelMoonCaption,
+};
+static_assert(TextSelectLanguage == 25 && LabelMoonCaption == 12);
+
 extern std::string CalendarNames[6];
 extern std::string MonthNames[5][14];
 extern std::string AdarName;

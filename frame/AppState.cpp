@@ -14,6 +14,7 @@ int16_t ShowTips;
 int32_t BackColors[6];
 int32_t ForeColors[4];
 int16_t ColumnLeft[5];
+bool Updating;
 
 namespace {
 
@@ -38,6 +39,7 @@ void ResetState() {
     Clear(BackColors);
     Clear(ForeColors);
     Clear(ColumnLeft);
+    Updating = false;
 }
 
 void FillColors() {
@@ -45,10 +47,10 @@ void FillColors() {
     BackColors[2] = Rgb(192, 255, 255);
     BackColors[3] = Rgb(255, 255, 192);
     BackColors[4] = Rgb(192, 255, 192);
-    BackColors[5] = Rgb(255, 0, 0);
-    ForeColors[1] = Rgb(0, 0, 128);
-    ForeColors[2] = Rgb(128, 64, 64);
-    ForeColors[3] = Rgb(255, 255, 255);
+    BackColors[SelectedDayBack] = Rgb(255, 0, 0);
+    ForeColors[DayText] = Rgb(0, 0, 128);
+    ForeColors[HeaderText] = Rgb(128, 64, 64);
+    ForeColors[SelectedDayText] = Rgb(255, 255, 255);
 }
 
 void FillColumnLeft() {

@@ -24,9 +24,16 @@ extern int16_t WinLeft[WindowCount + 1];
 extern int16_t StartupWindow;
 extern QString LanguageName;
 extern int16_t ShowTips;
+// BackColors 1..4 are the calendars' backgrounds by CalendarId.
+constexpr int SelectedDayBack = 5;
+enum ForeColor : int { DayText = 1, HeaderText = 2, SelectedDayText = 3 };
 extern int32_t BackColors[6];
 extern int32_t ForeColors[4];
 extern int16_t ColumnLeft[5];
+
+// Code is filling window controls: the list and field click handlers of every
+// window do nothing meanwhile, so that a value set from code starts no date change.
+extern bool Updating;
 
 // Back to the state before start-up: numbers zero, names empty.
 void ResetState();

@@ -8,7 +8,7 @@ bool CalendarWindowSet::MonthlyShown() {
     return frmMonthlyCal->Visible();
 }
 bool CalendarWindowSet::YearWindowShown(int16_t cal) {
-    return YearWindow(cal)->Visible();
+    return YearWindowOf(cal)->Visible();
 }
 bool CalendarWindowSet::MoonShown() {
     return frmMoon->Visible();
@@ -24,14 +24,14 @@ void CalendarWindowSet::SetCommonInfo() {
     frmMonthlyCal->SetCommonInfo();
 }
 void CalendarWindowSet::SetYearForm(int16_t cal) {
-    YearWindow(cal)->SetYearForm();
+    YearWindowOf(cal)->SetYearForm();
 }
 void CalendarWindowSet::MoonReSetForm() {
     frmMoon->ReSetForm();
 }
 
 void CalendarWindowSet::ShowYearWindow(int16_t cal) {
-    YearWindow(cal)->Show();
+    YearWindowOf(cal)->Show();
 }
 void CalendarWindowSet::FocusMonthlyToday() {
     frmMonthlyCal->FocusToday();

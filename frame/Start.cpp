@@ -6,7 +6,7 @@
 #include "frame/Language.h"
 #include "frame/SettingsTable.h"
 #include "frame/Windows.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
 #include "platform/core/Clock.h"
 
@@ -27,7 +27,7 @@ void TakeTodayAsGregorian() {
 void CreateCalendarWindows() {
     frmMonthlyCal.Get();
     for (int16_t cal = 1; cal <= 4; ++cal)
-        YearWindow(cal).Get();
+        YearWindowOf(cal).Get();
     frmMoon.Get();
 }
 
@@ -35,7 +35,7 @@ void CreateCalendarWindows() {
 // shown: the monthly window, the default, opens then.
 void OpenStartupWindow(int16_t window) {
     if (window >= 1 && window <= 4) {
-        YearForm &year = *YearWindow(window);
+        YearForm &year = *YearWindowOf(window);
         year.SetYearForm();
         year.Show();
         return;

@@ -5,7 +5,7 @@
 #include "frame/ProgramEnd.h"
 #include "frame/SettingsTable.h"
 #include "frame/Windows.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 
 #include <algorithm>
 #include <limits>
@@ -21,7 +21,7 @@ constexpr int Minimised = 1;
 platform::Form &WindowAt(int16_t index) {
     if (index == Start::MonthlyWindowIndex) return *frmMonthlyCal;
     if (index == Start::MoonWindowIndex) return *frmMoon;
-    return *YearWindow(index);
+    return *YearWindowOf(index);
 }
 
 // A window edge as a saved position: a desktop larger than the 16-bit range can
@@ -35,7 +35,7 @@ void SetExitButtonTips(const std::string &tip) {
     const QString text = QString::fromStdString(tip);
     frmMonthlyCal->ExitButton().SetToolTipText(text);
     for (int16_t cal = 1; cal <= 4; ++cal)
-        YearWindow(cal)->ExitButton().SetToolTipText(text);
+        YearWindowOf(cal)->ExitButton().SetToolTipText(text);
 }
 
 template <class Base> void MinimiseAndDestroy(WindowRef<Base> &ref) {
@@ -52,7 +52,7 @@ template <class Base> void CloseUnlessMinimised(WindowRef<Base> &ref) {
 int16_t CountVisibleWindows() {
     int16_t count = frmMonthlyCal->Visible() ? 1 : 0;
     for (int16_t cal = 1; cal <= 4; ++cal)
-        if (YearWindow(cal)->Visible()) ++count;
+        if (YearWindowOf(cal)->Visible()) ++count;
     return count;
 }
 
@@ -76,7 +76,7 @@ void ExitProgram(int16_t &n) {
     if (n == 0)
         MinimiseAndDestroy(frmMonthlyCal);
     else if (n >= 1 && n <= 4)
-        MinimiseAndDestroy(YearWindow(n));
+        MinimiseAndDestroy(YearWindowOf(n));
     CloseOtherWindows(n);
     frmAbout.Destroy();
     EndProgram();
@@ -85,13 +85,13 @@ void ExitProgram(int16_t &n) {
 void CloseOtherWindows(int16_t &n) {
     CloseUnlessMinimised(frmMoon);
     for (int16_t cal = 1; cal <= 4; ++cal)
-        if (cal != n) CloseUnlessMinimised(YearWindow(cal));
+        if (cal != n) CloseUnlessMinimised(YearWindowOf(cal));
     if (n != 0) CloseUnlessMinimised(frmMonthlyCal);
 }
 
 void SetExitTips() {
     if (ProgramEnded()) return;
-    if (Start::ShowTips != 0) SetExitButtonTips(Texts::StringTexts[16]);
+    if (Start::ShowTips != 0) SetExitButtonTips(Texts::StringTexts[Texts::TipExitTwoButtons]);
 }
 
 void UpdateExitTips() {
@@ -103,7 +103,7 @@ void UpdateExitTips() {
     }
     if (Start::ShowTips == 0) return;
     if (visible < 2)
-        SetExitButtonTips(Texts::StringTexts[15]);
+        SetExitButtonTips(Texts::StringTexts[Texts::TipExit]);
     else
         SetExitTips();
 }

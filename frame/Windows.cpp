@@ -12,7 +12,7 @@ WindowRef<YearForm> frmJewish;
 WindowRef<YearForm> frmMoslem;
 WindowRef<MoonForm> frmMoon;
 
-WindowRef<YearForm> &YearWindow(int16_t cal) {
+WindowRef<YearForm> &YearWindowOf(int16_t cal) {
     switch (cal) {
     case 1:
         return frmJulian;
@@ -30,7 +30,7 @@ WindowRef<YearForm> &YearWindow(int16_t cal) {
 void RegisterWindows(const WindowFactories &factories) {
     frmMonthlyCal.SetFactory(factories.monthly);
     for (int16_t cal = 1; cal <= 4; ++cal)
-        YearWindow(cal).SetFactory([year = factories.year, cal] { return year(cal); });
+        YearWindowOf(cal).SetFactory([year = factories.year, cal] { return year(cal); });
     frmMoon.SetFactory(factories.moon);
     ChangeCals::SetWindows(&ChangeCals::CalendarWindows());
 }

@@ -3,7 +3,7 @@
 //    of the monthly window, a year window and the moon window
 //  - WindowRef<Base>: a window reached by name, created on first use by the factory
 //    that RegisterWindows gave it (the frame knows the windows only by these bases)
-//  - frmMonthlyCal, frmJulian, frmGregorian, frmJewish, frmMoslem, frmMoon; YearWindow(cal)
+//  - frmMonthlyCal, frmJulian, frmGregorian, frmJewish, frmMoslem, frmMoon; YearWindowOf(cal)
 //  - RegisterWindows: called once by the program (and by tests) before the first use;
 //    it also hands the engine the window set over these windows (CalendarWindowSet.h)
 #pragma once
@@ -67,7 +67,7 @@ extern WindowRef<YearForm> frmMoslem;
 extern WindowRef<MoonForm> frmMoon;
 
 // The year window of a calendar (1..4).
-WindowRef<YearForm> &YearWindow(int16_t cal);
+WindowRef<YearForm> &YearWindowOf(int16_t cal);
 
 struct WindowFactories {
     WindowRef<MonthlyForm>::Factory monthly;

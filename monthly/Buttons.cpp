@@ -1,11 +1,11 @@
 // The five buttons and the moon-phase buttons.
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 #include "platform/Input.h"
 #include "platform/core/Clock.h"
 
@@ -15,12 +15,12 @@ enum Button { YearCalendarsButton = 1, TodayButton, OptionsButton, AboutButton, 
 
 } // namespace
 
-void frmMonthlyCal::Command1_Click(int index) {
+void MonthlyWindow::Command1_Click(int index) {
     switch (index) {
     case YearCalendarsButton:
         // Column 1's window is opened last, so it ends on top.
         for (int pos = 4; pos >= 1; --pos) {
-            YearForm &window = *YearWindow(Start::ColumnCals[pos]);
+            YearForm &window = *YearWindowOf(Start::ColumnCals[pos]);
             window.SetYearForm();
             window.Show();
             window.SetWindowState(0);
@@ -53,14 +53,14 @@ void frmMonthlyCal::Command1_Click(int index) {
     }
 }
 
-void frmMonthlyCal::Command1_MouseDown(int index, int button) {
+void MonthlyWindow::Command1_MouseDown(int index, int button) {
     if (index == ExitButtonIndex && button == platform::MouseRight) {
         int16_t window = 0;
         ChangeCals::ExitProgram(window);
     }
 }
 
-void frmMonthlyCal::Command2_Click() {
+void MonthlyWindow::Command2_Click() {
     if (!frmMoon->Visible()) frmMoon->ReSetForm();
     frmMoon->Show();
 }

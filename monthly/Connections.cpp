@@ -1,19 +1,20 @@
 // Which handler each control's events reach; array elements pass their index.
-#include "monthly/frmMonthlyCal.h"
+#include "frame/AppState.h"
+#include "monthly/MonthlyWindow.h"
 
 using platform::ComboBox;
 using platform::CommandButton;
 using platform::MSFlexGrid;
 
-void frmMonthlyCal::ConnectColumn(int pos) {
+void MonthlyWindow::ConnectColumn(int pos) {
     connect(&Combo1[pos], &ComboBox::GotFocus, this, [this, pos] { Combo1_GotFocus(pos); });
     connect(&Combo1[pos], &ComboBox::Click, this, [this, pos] { Combo1_Click(pos); });
 
-    const std::tuple<ComboBox *, void (frmMonthlyCal::*)(int), void (frmMonthlyCal::*)(int)>
-        fields[] = {{&Combo2[pos], &frmMonthlyCal::FillYearCombo, &frmMonthlyCal::Combo2_Click},
-                    {&Combo3[pos], &frmMonthlyCal::FillMonthCombo, &frmMonthlyCal::Combo3_Click},
-                    {&Combo4[pos], &frmMonthlyCal::FillYearDayCombo, &frmMonthlyCal::Combo4_Click},
-                    {&Combo5[pos], &frmMonthlyCal::FillWeekCombo, &frmMonthlyCal::Combo5_Click}};
+    const std::tuple<ComboBox *, void (MonthlyWindow::*)(int), void (MonthlyWindow::*)(int)>
+        fields[] = {{&Combo2[pos], &MonthlyWindow::FillYearCombo, &MonthlyWindow::Combo2_Click},
+                    {&Combo3[pos], &MonthlyWindow::FillMonthCombo, &MonthlyWindow::Combo3_Click},
+                    {&Combo4[pos], &MonthlyWindow::FillYearDayCombo, &MonthlyWindow::Combo4_Click},
+                    {&Combo5[pos], &MonthlyWindow::FillWeekCombo, &MonthlyWindow::Combo5_Click}};
     for (const auto &[field, fill, click] : fields) {
         connect(field, &ComboBox::GotFocus, this,
                 [this, pos, field, fill] { ColumnField_GotFocus(pos, *field, fill); });
@@ -26,7 +27,7 @@ void frmMonthlyCal::ConnectColumn(int pos) {
             [this, pos] { MSFlexGrid1_DblClick(pos); });
 }
 
-void frmMonthlyCal::ConnectCommonFields() {
+void MonthlyWindow::ConnectCommonFields() {
     connect(&Combo6, &ComboBox::GotFocus, this,
             [this] { LastText = QString::number(Combo6.ListIndex()); });
     connect(&Combo6, &ComboBox::Click, this, [this] { Combo6_Click(); });
@@ -41,12 +42,12 @@ void frmMonthlyCal::ConnectCommonFields() {
     connect(&Combo8, &ComboBox::KeyDown, this,
             [this](int &keyCode, int) { Combo8_KeyDown(keyCode); });
     connect(&Combo8, &ComboBox::Click, this, [this] {
-        if (!Updating) ApplyJulianDay();
+        if (!Start::Updating) ApplyJulianDay();
     });
     connect(&Combo8, &ComboBox::LostFocus, this, [this] { ApplyJulianDay(); });
 }
 
-void frmMonthlyCal::ConnectButtons() {
+void MonthlyWindow::ConnectButtons() {
     for (int index = 1; index <= 5; ++index) {
         connect(&Command1[index], &CommandButton::Click, this,
                 [this, index] { Command1_Click(index); });

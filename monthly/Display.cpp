@@ -1,5 +1,5 @@
 // What the monthly window shows: every value comes from the engine's tables.
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 
 #include "engine/Arith.h"
 #include "engine/Calc.h"
@@ -10,16 +10,16 @@
 
 using namespace Monthly;
 
-void frmMonthlyCal::MoveFocusOffColumn() {
+void MonthlyWindow::MoveFocusOffColumn() {
     if (!EditStarted || !Visible()) return;
     EditStarted = false;
     Combo8.SetFocus();
     ChangeCals::ShowCalWindow(ChangeCals::ChangeSource);
 }
 
-void frmMonthlyCal::SetCal(int16_t pos) {
+void MonthlyWindow::SetCal(int16_t pos) {
     const int16_t c = Start::ColumnCals[pos];
-    Updating = true;
+    Start::Updating = true;
     platform::ComboBox *const fields[] = {&Combo1[pos], &Combo2[pos], &Combo3[pos], &Combo4[pos],
                                           &Combo5[pos]};
     if (Calc::CurrentJD < Calc::MinJD[c]) {
@@ -27,7 +27,7 @@ void frmMonthlyCal::SetCal(int16_t pos) {
         for (platform::ComboBox *field : fields)
             field->SetVisible(false);
         MSFlexGrid1[pos].SetVisible(false);
-        Updating = false;
+        Start::Updating = false;
         return;
     }
     for (platform::ComboBox *field : fields)
@@ -81,10 +81,10 @@ void frmMonthlyCal::SetCal(int16_t pos) {
     } else if (Combo5[pos].ListIndex() != week - 1) {
         Combo5[pos].SetListIndex(week - 1);
     }
-    Updating = false;
+    Start::Updating = false;
 }
 
-bool frmMonthlyCal::GridDrawable(int16_t cal) const {
+bool MonthlyWindow::GridDrawable(int16_t cal) const {
     if (Calc::CurrentJD < Calc::MinJD[cal]) return false;
     const int32_t month = Calc::CalDates[cal][Calc::Month];
     if (month < 1 || month > 13) return false;
@@ -94,27 +94,27 @@ bool frmMonthlyCal::GridDrawable(int16_t cal) const {
     return days >= 1 && days <= 31 && start >= 1 && start <= 7 && first >= 1 && first <= 7;
 }
 
-void frmMonthlyCal::PaintDay(platform::MSFlexGrid &grid, int row, int col, bool selected,
+void MonthlyWindow::PaintDay(platform::MSFlexGrid &grid, int row, int col, bool selected,
                              int16_t cal) {
     grid.SetRow(row);
     grid.SetCol(col);
-    grid.SetCellBackColor(selected ? Start::BackColors[5] : Start::BackColors[cal]);
-    grid.SetCellForeColor(selected ? Start::ForeColors[3] : Start::ForeColors[1]);
+    grid.SetCellBackColor(selected ? Start::BackColors[Start::SelectedDayBack] : Start::BackColors[cal]);
+    grid.SetCellForeColor(selected ? Start::ForeColors[Start::SelectedDayText] : Start::ForeColors[Start::DayText]);
     grid.SetCellFontBold(selected);
 }
 
-void frmMonthlyCal::RestoreHighlight(int16_t pos) {
+void MonthlyWindow::RestoreHighlight(int16_t pos) {
     const int16_t c = Start::ColumnCals[pos];
     PaintDay(MSFlexGrid1[pos], MonthGridSel[c][1], MonthGridSel[c][2], false, c);
 }
 
-void frmMonthlyCal::SetGrid(int16_t pos) {
+void MonthlyWindow::SetGrid(int16_t pos) {
     const int16_t c = Start::ColumnCals[pos];
     // Before its calendar's range, or with tables that describe no month, the grid is
     // hidden or disabled: it keeps what it shows.
     if (!GridDrawable(c)) return;
     platform::MSFlexGrid &grid = MSFlexGrid1[pos];
-    Updating = true;
+    Start::Updating = true;
     grid.SetRedraw(false);
     RestoreHighlight(pos);
 
@@ -153,13 +153,13 @@ void frmMonthlyCal::SetGrid(int16_t pos) {
         grid.SetTextMatrix(row, col, QString());
         advance();
     }
-    Updating = false;
+    Start::Updating = false;
     grid.SetRedraw(true);
     grid.Refresh();
 }
 
-void frmMonthlyCal::SetCommonInfo() {
-    Updating = true;
+void MonthlyWindow::SetCommonInfo() {
+    Start::Updating = true;
     if (Combo6.ListIndex() != ChangeCals::CurrentWeekDay - 1)
         Combo6.SetListIndex(ChangeCals::CurrentWeekDay - 1);
 
@@ -177,11 +177,11 @@ void frmMonthlyCal::SetCommonInfo() {
     Combo8.Clear();
     Combo8.AddItem(QString::number(Calc::CurrentJD));
     Combo8.SetListIndex(0);
-    Updating = false;
+    Start::Updating = false;
 }
 
-void frmMonthlyCal::ReSetForm() {
-    Updating = true;
+void MonthlyWindow::ReSetForm() {
+    Start::Updating = true;
     for (int16_t pos = 1; pos <= 4; ++pos) {
         const int16_t c = Start::ColumnCals[pos];
         Combo1[pos].Clear();

@@ -1,6 +1,6 @@
 // The fields of the columns, the week day and the moon age: each accepted change
 // ends in one call of the engine, which brings every window up to date.
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
@@ -13,49 +13,49 @@
 
 using namespace Monthly;
 
-void frmMonthlyCal::Combo1_GotFocus(int pos) {
+void MonthlyWindow::Combo1_GotFocus(int pos) {
     CurCal = static_cast<int16_t>(Combo1[pos].ListIndex() + 1);
     EditStarted = true;
     LastText = QString::number(Combo1[pos].ListIndex());
 }
 
-void frmMonthlyCal::Combo1_Click(int pos) {
-    if (Updating) return;
+void MonthlyWindow::Combo1_Click(int pos) {
+    if (Start::Updating) return;
     if (Val(LastText) != Combo1[pos].ListIndex()) SwapColumnCals(pos);
     LastText = QString::number(Combo1[pos].ListIndex());
 }
 
-void frmMonthlyCal::ColumnField_GotFocus(int pos, platform::ComboBox &field,
-                                         void (frmMonthlyCal::*fill)(int)) {
+void MonthlyWindow::ColumnField_GotFocus(int pos, platform::ComboBox &field,
+                                         void (MonthlyWindow::*fill)(int)) {
     CurCal = static_cast<int16_t>(Combo1[pos].ListIndex() + 1);
     EditStarted = true;
     LastText = field.Text();
     if (field.ListCount() == 1) (this->*fill)(pos);
 }
 
-void frmMonthlyCal::Combo2_Click(int pos) {
-    if (Updating || Combo2[pos].Text() == LastText) return;
+void MonthlyWindow::Combo2_Click(int pos) {
+    if (Start::Updating || Combo2[pos].Text() == LastText) return;
     Calc::CalDates[CurCal][Calc::Year] = Combo2[pos].ListIndex() + Calc::MinYear[CurCal];
     ChangeCals::ChangeCal(CurCal);
     LastText = Combo2[pos].Text();
 }
 
-void frmMonthlyCal::Combo3_Click(int pos) {
-    if (Updating || Combo3[pos].Text() == LastText) return;
+void MonthlyWindow::Combo3_Click(int pos) {
+    if (Start::Updating || Combo3[pos].Text() == LastText) return;
     Calc::CalDates[CurCal][Calc::Month] = Combo3[pos].ListIndex() + 1;
     ChangeCals::ChangeCal(CurCal);
     LastText = Combo3[pos].Text();
 }
 
-void frmMonthlyCal::Combo4_Click(int pos) {
-    if (Updating || Combo4[pos].Text() == LastText) return;
+void MonthlyWindow::Combo4_Click(int pos) {
+    if (Start::Updating || Combo4[pos].Text() == LastText) return;
     Calc::CurrentJD = ToLong(Calc::CurrentJD + Val(Combo4[pos].Text()) - Val(LastText));
     ChangeCals::ChangeJD();
     LastText = Combo4[pos].Text();
 }
 
-void frmMonthlyCal::Combo5_Click(int pos) {
-    if (Updating || Combo5[pos].Text() == LastText) return;
+void MonthlyWindow::Combo5_Click(int pos) {
+    if (Start::Updating || Combo5[pos].Text() == LastText) return;
     // A week step stays in the current year of the column's calendar.
     const int32_t day = ToLong(Calc::CurrentJD + (Val(Combo5[pos].Text()) - Val(LastText)) * 7);
     Calc::CurrentJD = std::clamp(day, Calc::YearBounds[CurCal][1], Calc::YearBounds[CurCal][2]);
@@ -63,7 +63,7 @@ void frmMonthlyCal::Combo5_Click(int pos) {
     LastText = Combo5[pos].Text();
 }
 
-bool frmMonthlyCal::StepDays(double days) {
+bool MonthlyWindow::StepDays(double days) {
     const int32_t day = ToLong(Calc::CurrentJD + days);
     if (day < Calc::MinJD[Calc::Jewish] || day > Calc::MaxJD[Calc::Jewish]) {
         platform::Beep();
@@ -74,8 +74,8 @@ bool frmMonthlyCal::StepDays(double days) {
     return true;
 }
 
-void frmMonthlyCal::Combo6_Click() {
-    if (Updating) return;
+void MonthlyWindow::Combo6_Click() {
+    if (Start::Updating) return;
     const int day = Combo6.ListIndex();
     const double before = Val(LastText);
     if (before == day) return;
@@ -86,18 +86,18 @@ void frmMonthlyCal::Combo6_Click() {
     LastText = QString::number(day);
 }
 
-void frmMonthlyCal::Combo7_GotFocus() {
+void MonthlyWindow::Combo7_GotFocus() {
     LastText = Combo7.Text();
     FillMoonAgeCombo();
 }
 
-void frmMonthlyCal::Combo7_DropDown() {
+void MonthlyWindow::Combo7_DropDown() {
     LastText = Combo7.Text();
     if (Combo7.ListCount() == 1) FillMoonAgeCombo();
 }
 
-void frmMonthlyCal::Combo7_Click() {
-    if (Updating) return;
+void MonthlyWindow::Combo7_Click() {
+    if (Start::Updating) return;
     const float age = MyVal(Combo7.Text());
     const float before = MyVal(LastText);
     if (age == before) return;
@@ -108,7 +108,7 @@ void frmMonthlyCal::Combo7_Click() {
     LastText = Combo7.Text();
 }
 
-void frmMonthlyCal::SwapColumnCals(int pos) {
+void MonthlyWindow::SwapColumnCals(int pos) {
     // The column's own entry, not the selector's last position, names the calendar it
     // gives away: ColumnCals stays a permutation whatever the focus events did.
     const int16_t oldCal = Start::ColumnCals[pos];

@@ -1,6 +1,6 @@
 // The month grids: a press on a day selects it, a double click opens the year
 // window of the column's calendar.
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
@@ -10,13 +10,13 @@
 
 using namespace Monthly;
 
-void frmMonthlyCal::MSFlexGrid1_MouseDown(int pos) {
+void MonthlyWindow::MSFlexGrid1_MouseDown(int pos) {
     platform::MSFlexGrid &grid = MSFlexGrid1[pos];
     const int row = grid.Row();
     const int col = grid.Col();
     const int16_t c = Start::ColumnCals[pos];
     if (col == 0 || grid.TextMatrix(row, col).isEmpty() ||
-        grid.CellBackColor() == Start::BackColors[5])
+        grid.CellBackColor() == Start::BackColors[Start::SelectedDayBack])
         return;
     // A column shown disabled takes no edits: its calendar cannot reach the day.
     if (Calc::CurrentJD < Calc::MinJD[c] || Calc::CurrentJD > Calc::MaxJD[c]) return;
@@ -39,8 +39,8 @@ void frmMonthlyCal::MSFlexGrid1_MouseDown(int pos) {
     ChangeCals::MonthlySourceColumn = 0;
 }
 
-void frmMonthlyCal::MSFlexGrid1_DblClick(int pos) {
-    YearForm &window = *YearWindow(Start::ColumnCals[pos]);
+void MonthlyWindow::MSFlexGrid1_DblClick(int pos) {
+    YearForm &window = *YearWindowOf(Start::ColumnCals[pos]);
     window.SetYearForm();
     window.Show();
     window.SetWindowState(0);

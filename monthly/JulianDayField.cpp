@@ -1,6 +1,6 @@
 // The Julian Day field, the only one that takes typing: digits only, applied on
 // Enter, on a pick from its list and when the field is left.
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
@@ -13,25 +13,25 @@
 
 using namespace Monthly;
 
-void frmMonthlyCal::Combo8_DropDown() {
+void MonthlyWindow::Combo8_DropDown() {
     LastText = Combo8.Text();
     if (Combo8.ListCount() == 1) FillJulianDayCombo();
 }
 
-void frmMonthlyCal::Combo8_Change() {
+void MonthlyWindow::Combo8_Change() {
     if (IsJulianDayText(Combo8.Text())) return;
     platform::Beep();
     Combo8.SetText(LastText);
 }
 
-void frmMonthlyCal::Combo8_KeyDown(int &keyCode) {
+void MonthlyWindow::Combo8_KeyDown(int &keyCode) {
     if (keyCode != platform::KeyEnter) return;
     // The field's list is ours: Enter applies the day and adds no item of its own.
     keyCode = 0;
     ApplyJulianDay();
 }
 
-void frmMonthlyCal::ApplyJulianDay() {
+void MonthlyWindow::ApplyJulianDay() {
     // The message box and the focus moves of the refresh take the focus from the
     // field; they must not apply it once more.
     if (ApplyingJulianDay) return;
@@ -41,7 +41,7 @@ void frmMonthlyCal::ApplyJulianDay() {
     const int32_t last = Calc::MaxJD[Calc::Jewish];
     if (day < first || day > last) {
         Combo8.SetFocus();
-        platform::MsgBox(QString::fromStdString(Texts::StringTexts[24]) + '\n' +
+        platform::MsgBox(QString::fromStdString(Texts::StringTexts[Texts::TextJulianDayRange]) + '\n' +
                              QString::number(first) + " \u2014 " + QString::number(last),
                          Caption());
     } else {
@@ -54,7 +54,7 @@ void frmMonthlyCal::ApplyJulianDay() {
     ApplyingJulianDay = false;
 }
 
-void frmMonthlyCal::FillJulianDayCombo() {
+void MonthlyWindow::FillJulianDayCombo() {
     const int32_t day = ToLong(Val(Combo8.Text()));
     const Hourglass wait;
     Combo8.Clear();

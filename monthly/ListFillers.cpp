@@ -1,6 +1,6 @@
 // The full lists, filled when the user enters a field; until then each field holds
 // only the current value.
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 
 #include "engine/Calc.h"
 #include "monthly/FieldTexts.h"
@@ -9,7 +9,7 @@
 
 using namespace Monthly;
 
-void frmMonthlyCal::FillColumnList(platform::ComboBox &field, const QStringList &items) {
+void MonthlyWindow::FillColumnList(platform::ComboBox &field, const QStringList &items) {
     LastText = field.Text();
     field.Clear();
     const Hourglass wait;
@@ -18,35 +18,35 @@ void frmMonthlyCal::FillColumnList(platform::ComboBox &field, const QStringList 
     field.SetText(LastText);
 }
 
-void frmMonthlyCal::FillYearCombo(int pos) {
+void MonthlyWindow::FillYearCombo(int pos) {
     QStringList years;
     for (int32_t year = Calc::MinYear[CurCal]; year <= Calc::MaxYear[CurCal]; ++year)
         years.append(QString::number(year));
     FillColumnList(Combo2[pos], years);
 }
 
-void frmMonthlyCal::FillMonthCombo(int pos) {
+void MonthlyWindow::FillMonthCombo(int pos) {
     QStringList items;
     for (int32_t month = 1; month <= MonthsInYear(CurCal); ++month)
         items.append(MonthItemOf(CurCal, month));
     FillColumnList(Combo3[pos], items);
 }
 
-void frmMonthlyCal::FillYearDayCombo(int pos) {
+void MonthlyWindow::FillYearDayCombo(int pos) {
     QStringList days;
     for (int32_t day = 1; day <= Calc::YearDays(CurCal); ++day)
         days.append(CountItem(day, Calc::YearDays(CurCal)));
     FillColumnList(Combo4[pos], days);
 }
 
-void frmMonthlyCal::FillWeekCombo(int pos) {
+void MonthlyWindow::FillWeekCombo(int pos) {
     QStringList weeks;
     for (int32_t week = 1; week <= Calc::YearWeeks(CurCal); ++week)
         weeks.append(CountItem(week, Calc::YearWeeks(CurCal)));
     FillColumnList(Combo5[pos], weeks);
 }
 
-void frmMonthlyCal::FillMoonAgeCombo() {
+void MonthlyWindow::FillMoonAgeCombo() {
     const float age = MyVal(LastText);
     const Hourglass wait;
     Combo7.Clear();

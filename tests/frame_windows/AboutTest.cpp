@@ -1,7 +1,7 @@
 #include "FrameFixture.h"
 
 #include "frame/AppState.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
 
 #include <QApplication>

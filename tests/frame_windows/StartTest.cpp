@@ -3,7 +3,7 @@
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "frame/Start.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Settings.h"
@@ -62,8 +62,8 @@ std::vector<std::string> VisibleWindows() {
     std::vector<std::string> shown;
     if (frmMonthlyCal->Visible()) shown.push_back("frmMonthlyCal");
     for (int16_t cal = 1; cal <= 4; ++cal)
-        if (YearWindow(cal)->Visible())
-            shown.push_back(YearWindow(cal)->objectName().toStdString());
+        if (YearWindowOf(cal)->Visible())
+            shown.push_back(YearWindowOf(cal)->objectName().toStdString());
     if (frmMoon->Visible()) shown.push_back("frmMoon");
     return shown;
 }
@@ -119,7 +119,7 @@ TEST_P(StartupWindow, OpensTheNamedWindowAndNoOther) {
     EXPECT_EQ(ChangeCals::ChangeSource, c.source);
     EXPECT_TRUE(frmMonthlyCal.Exists());
     for (int16_t cal = 1; cal <= 4; ++cal)
-        EXPECT_TRUE(YearWindow(cal).Exists());
+        EXPECT_TRUE(YearWindowOf(cal).Exists());
     EXPECT_TRUE(frmMoon.Exists());
 }
 

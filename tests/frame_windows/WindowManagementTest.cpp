@@ -4,7 +4,7 @@
 #include "frame/AppState.h"
 #include "frame/ProgramEnd.h"
 #include "frame/WindowManagement.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -21,7 +21,7 @@ const QString SeveralTip =
 std::vector<QString> ExitTips() {
     std::vector<QString> tips{frmMonthlyCal->ExitButton().ToolTipText()};
     for (int16_t cal = 1; cal <= 4; ++cal)
-        tips.push_back(YearWindow(cal)->ExitButton().ToolTipText());
+        tips.push_back(YearWindowOf(cal)->ExitButton().ToolTipText());
     return tips;
 }
 
@@ -35,7 +35,7 @@ class WindowManagement : public FrameTest {
     // (150, 300), Gregorian at (300, 600) ... the moon window at (900, 1800).
     static void PlaceAll() {
         for (int16_t cal = 1; cal <= 4; ++cal)
-            Put(*YearWindow(cal), cal);
+            Put(*YearWindowOf(cal), cal);
         Put(*frmMonthlyCal, 5);
         Put(*frmMoon, 6);
     }
@@ -163,7 +163,7 @@ TEST_F(WindowManagement, CloseWindowHidesOneOfTwoAndTheTipsFollow) {
 TEST_F(WindowManagement, TipsOffLeavesEveryExitTipAlone) {
     Start::ShowTips = 0;
     for (int16_t cal = 1; cal <= 4; ++cal)
-        YearWindow(cal)->ExitButton().SetToolTipText("mine");
+        YearWindowOf(cal)->ExitButton().SetToolTipText("mine");
     frmMonthlyCal->ExitButton().SetToolTipText("mine");
     frmMonthlyCal->Show();
     frmJulian->Show();

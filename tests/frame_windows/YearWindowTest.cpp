@@ -2,8 +2,8 @@
 
 #include "engine/ChangeCals.h"
 #include "frame/AppState.h"
-#include "frame/about/frmAbout.h"
-#include "yearwindows/frmYear.h"
+#include "frame/about/AboutWindow.h"
+#include "yearwindows/YearWindow.h"
 
 #include <QTest>
 #include <cstdlib>
@@ -13,9 +13,9 @@ namespace {
 
 class YearWindows : public FrameTest {
   protected:
-    YearForm *MakeYearWindow(int16_t cal) override { return new frmYear(cal); }
+    YearForm *MakeYearWindow(int16_t cal) override { return new YearWindow(cal); }
 
-    static frmYear &Year(int16_t cal) { return static_cast<frmYear &>(*YearWindow(cal)); }
+    static YearWindow &Year(int16_t cal) { return static_cast<YearWindow &>(*YearWindowOf(cal)); }
 };
 
 struct NamesCase {
@@ -28,7 +28,7 @@ class YearWindowNames : public YearWindows, public testing::WithParamInterface<N
 
 TEST_P(YearWindowNames, CaptionAndOtherCalendarButtons) {
     const NamesCase &c = GetParam();
-    frmYear &window = Year(c.cal);
+    YearWindow &window = Year(c.cal);
     window.SetYearForm();
 
     EXPECT_EQ(window.Caption(), c.caption);
@@ -57,7 +57,7 @@ TEST_F(YearWindows, ToolbarFollowsTheDesign) {
         {"Command2_0", 1598, 435}, {"Command2_8", 1598, 435}, {"Command1_1", 2124, 315},
         {"Combo1", 2470, 840},     {"Command1_2", 3341, 315}, {"Command1_3", 3747, 435},
         {"Command1_4", 4243, 435}, {"Command1_5", 4739, 435}, {"Command1_6", 5239, 435}};
-    frmYear &window = Year(2);
+    YearWindow &window = Year(2);
     // Twips land on whole pixels of 15 twips: each edge within half a pixel.
     constexpr int HalfPixel = 8;
     for (const ControlCase &c : controls) {
@@ -84,7 +84,7 @@ TEST_F(YearWindows, LoadPlacesTheWindowAtItsSavedPosition) {
 
 TEST_F(YearWindows, MoonOfTheDayIsInFront) {
     ChangeCals::MoonPhase = 4;
-    frmYear &window = Year(1);
+    YearWindow &window = Year(1);
     window.SetYearForm();
     for (int phase = 0; phase <= 8; ++phase)
         EXPECT_EQ(window.Command2[phase].TabStop(), phase == 4) << phase;

@@ -5,7 +5,7 @@
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "frame/AppState.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 #include "platform/core/Settings.h"
 
 #include <QTest>
@@ -16,7 +16,7 @@ TEST_F(MonthlyWindowTest, YearCalendarsOpensTheFourYearWindowsColumnOneLast) {
     QTest::mouseClick(&Window().Command1[1], Qt::LeftButton);
     EXPECT_EQ(Log.YearRefreshes, (std::vector<int16_t>{4, 3, 2, 1}));
     for (int16_t cal = 1; cal <= 4; ++cal)
-        EXPECT_TRUE(YearWindow(cal)->Visible()) << cal;
+        EXPECT_TRUE(YearWindowOf(cal)->Visible()) << cal;
 }
 
 TEST_F(MonthlyWindowTest, TodayGoesToTheClocksDate) {
@@ -49,15 +49,15 @@ TEST_F(MonthlyWindowTest, ExitOnTheOnlyWindowEndsTheProgramAndSavesThePositions)
 }
 
 TEST_F(MonthlyWindowTest, ExitWithAYearWindowShownHidesThisWindowOnly) {
-    YearWindow(Calc::Gregorian)->Show();
+    YearWindowOf(Calc::Gregorian)->Show();
     QTest::mouseClick(&Window().Command1[5], Qt::LeftButton);
     EXPECT_EQ(programEnds, 0);
     EXPECT_FALSE(Window().Visible());
-    EXPECT_TRUE(YearWindow(Calc::Gregorian)->Visible());
+    EXPECT_TRUE(YearWindowOf(Calc::Gregorian)->Visible());
 }
 
 TEST_F(MonthlyWindowTest, RightButtonOnExitEndsTheProgramWhateverIsShown) {
-    YearWindow(Calc::Gregorian)->Show();
+    YearWindowOf(Calc::Gregorian)->Show();
     QTest::mousePress(&Window().Command1[5], Qt::RightButton);
     EXPECT_EQ(programEnds, 1);
     EXPECT_NE(platform::ReadSetting("Monthly", "Left", "unwritten"), "unwritten");

@@ -10,7 +10,7 @@ namespace {
 
 TEST_F(MonthlyWindowTest, ADayBeforeTheMoslemEpochHidesItsColumnAndShowsItsPicture) {
     GoToGregorian(1, 1, 600);
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     const int moslem = ColumnOf(Calc::Moslem);
     for (platform::ComboBox *field :
          {&window.Combo1[moslem], &window.Combo2[moslem], &window.Combo3[moslem],
@@ -30,7 +30,7 @@ TEST_F(MonthlyWindowTest, ADayBeforeTheMoslemEpochHidesItsColumnAndShowsItsPictu
 }
 
 TEST_F(MonthlyWindowTest, EachPictureLiesWhollyBehindTheGridOfItsCalendar) {
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     for (int pos = 1; pos <= 4; ++pos) {
         const QRect grid = window.MSFlexGrid1[pos].geometry();
         const QRect picture = window.Image1[Start::ColumnCals[pos]].geometry();
@@ -40,7 +40,7 @@ TEST_F(MonthlyWindowTest, EachPictureLiesWhollyBehindTheGridOfItsCalendar) {
 }
 
 TEST_F(MonthlyWindowTest, ADayAfterAColumnsLastDayDisablesItWithOnlyItsYear) {
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     Pick(window.Combo2[2], "2024"); // the Gregorian year list is full now
     ASSERT_EQ(window.Combo2[2].ListCount(), 3000);
 

@@ -18,7 +18,7 @@ inline WindowLog Log;
 class FakeYearWindow final : public YearForm {
   public:
     explicit FakeYearWindow(int16_t cal)
-        : YearForm(QString("frmYear%1").arg(cal)), Exit(this, "Command1_6"), Cal(cal) {}
+        : YearForm(QString("YearWindow%1").arg(cal)), Exit(this, "Command1_6"), Cal(cal) {}
 
     void SetYearForm() override { Log.YearRefreshes.push_back(Cal); }
     platform::CommandButton &ExitButton() override { return Exit; }

@@ -80,7 +80,7 @@ TEST_F(MonthlyWindowTest, AChangeThatMovesAFullListRefreshesTheWindowsOnce) {
 }
 
 TEST_F(MonthlyWindowTest, EnteringAFieldFillsItsListAroundTheCurrentValue) {
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     const std::tuple<platform::ComboBox *, int, QString> fields[] = {
         {&window.Combo2[2], 3000, "2024"}, // Gregorian years 1..3000
         {&window.Combo3[3], 13, ""},       // Jewish 5784 is a leap year
@@ -110,7 +110,7 @@ TEST_F(MonthlyWindowTest, EnteringAFieldFillsItsListAroundTheCurrentValue) {
 }
 
 TEST_F(MonthlyWindowTest, AFullListOfAnotherYearsLengthIsDropped) {
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     const int jewish = ColumnOf(Calc::Jewish);
     Pick(window.Combo3[jewish], window.Combo3[jewish].Text()); // fills the 13 months of 5784
     ASSERT_EQ(window.Combo3[jewish].ListCount(), 13);
@@ -125,7 +125,7 @@ TEST_F(MonthlyWindowTest, AFullListOfAnotherYearsLengthIsDropped) {
 }
 
 TEST_F(MonthlyWindowTest, ChoosingAnotherColumnsCalendarExchangesTheTwoColumns) {
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     Pick(window.Combo1[1], QString::fromStdString(Texts::CalendarNames[Calc::Jewish]));
 
     EXPECT_EQ(std::vector(Start::ColumnCals + 1, Start::ColumnCals + 5),
@@ -146,7 +146,7 @@ TEST_F(MonthlyWindowTest, ChoosingAnotherColumnsCalendarExchangesTheTwoColumns) 
 
 TEST_F(MonthlyWindowTest, AColumnThatCannotShowTheDayKeepsItsCalendar) {
     GoToGregorian(1, 1, 600); // before the Moslem epoch
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     Pick(window.Combo1[1], QString::fromStdString(Texts::CalendarNames[Calc::Moslem]));
 
     EXPECT_EQ(alerts->Beeps, 1);

@@ -118,7 +118,7 @@ TEST_F(MonthlyWindowTest, DoubleClickOpensTheYearWindowOfTheColumnsCalendar) {
     const auto cell = CellOf(3, "4");
     ASSERT_TRUE(cell);
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, CellCenter(grid, cell->first, cell->second));
-    YearForm &jewish = *YearWindow(Calc::Jewish);
+    YearForm &jewish = *YearWindowOf(Calc::Jewish);
     EXPECT_TRUE(jewish.Visible());
     EXPECT_EQ(jewish.WindowState(), 0);
     ASSERT_FALSE(Log.YearRefreshes.empty());

@@ -34,7 +34,7 @@ void MonthlyWindowTest::SetUp() {
     Calc::InitCalendarTables();
     Start::LoadLanguage(Start::LanguageName);
     Calc::SetMoslemType();
-    RegisterWindows({[] { return new class frmMonthlyCal(); },
+    RegisterWindows({[] { return new MonthlyWindow(); },
                      [](int16_t cal) { return new FakeYearWindow(cal); },
                      [] { return new FakeMoonWindow(); }});
 
@@ -53,8 +53,8 @@ void MonthlyWindowTest::TearDown() {
     platform::SetSettingsFile({});
 }
 
-class frmMonthlyCal &MonthlyWindowTest::Window() {
-    return static_cast<class frmMonthlyCal &>(frmMonthlyCal.Get());
+MonthlyWindow &MonthlyWindowTest::Window() {
+    return static_cast<MonthlyWindow &>(frmMonthlyCal.Get());
 }
 
 void MonthlyWindowTest::GoTo(int32_t julianDay) {
@@ -140,7 +140,7 @@ int MonthlyWindowTest::ColumnOf(int16_t cal) const {
 }
 
 void MonthlyWindowTest::ExpectWindowShows(int32_t julianDay) {
-    class frmMonthlyCal &window = Window();
+    MonthlyWindow &window = Window();
     EXPECT_EQ(Calc::CurrentJD, julianDay);
     EXPECT_EQ(window.Combo8.Text(), QString::number(julianDay));
     EXPECT_EQ(window.Combo6.Text(), WeekDayNameOf(julianDay));

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "DayShown.h"
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 #include "platform/core/AlertRecorder.h"
 
 #include <QPoint>
@@ -23,7 +23,7 @@ class MonthlyWindowTest : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    class frmMonthlyCal &Window();
+    MonthlyWindow &Window();
 
     // The selected day changed from outside the window (the engine refreshes it).
     void GoTo(int32_t julianDay);

@@ -13,20 +13,20 @@ constexpr int Minimised = 1;
 const QString SeveralWindowsTip =
     QStringLiteral("Left$ mouse button — Close window. Right$ mouse button — Exit");
 
-TEST_F(MoonWindow, EscHidesTheWindow) {
+TEST_F(MoonWindowTest, EscHidesTheWindow) {
     Moon().Show();
     QTest::keyClick(&Moon().Picture1, Qt::Key_Escape);
     EXPECT_FALSE(Moon().Visible());
 }
 
-TEST_F(MoonWindow, OtherKeysLeaveItShown) {
+TEST_F(MoonWindowTest, OtherKeysLeaveItShown) {
     Moon().Show();
     QTest::keyClick(&Moon().Picture1, Qt::Key_Return);
     QTest::keyClick(&Moon().Picture1, Qt::Key_A);
     EXPECT_TRUE(Moon().Visible());
 }
 
-TEST_F(MoonWindow, EscStillReachesThePictureAfterARefresh) {
+TEST_F(MoonWindowTest, EscStillReachesThePictureAfterARefresh) {
     Moon().Show();
     Moon().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Moon()));
@@ -36,7 +36,7 @@ TEST_F(MoonWindow, EscStillReachesThePictureAfterARefresh) {
     EXPECT_FALSE(Moon().Visible());
 }
 
-TEST_F(MoonWindow, TitleBarOnlyHidesIt) {
+TEST_F(MoonWindowTest, TitleBarOnlyHidesIt) {
     Moon().Show();
     ShowAge(10.0f);
     Moon().close();
@@ -54,7 +54,7 @@ void SelectDayThenStaleJD(int32_t jd) {
     ChangeCals::ChangeSource = 3;
 }
 
-TEST_F(MoonWindow, DoubleClickBringsUpTheHiddenMonthlyWindowOnTheSameDay) {
+TEST_F(MoonWindowTest, DoubleClickBringsUpTheHiddenMonthlyWindowOnTheSameDay) {
     SelectDayThenStaleJD(2451545);
     Moon().Show();
     QTest::mouseDClick(&Moon().Picture1, Qt::LeftButton);
@@ -67,7 +67,7 @@ TEST_F(MoonWindow, DoubleClickBringsUpTheHiddenMonthlyWindowOnTheSameDay) {
     EXPECT_EQ(Monthly().ExitButton().ToolTipText(), SeveralWindowsTip);
 }
 
-TEST_F(MoonWindow, DoubleClickRestoresTheMinimisedMonthlyWindow) {
+TEST_F(MoonWindowTest, DoubleClickRestoresTheMinimisedMonthlyWindow) {
     SelectDayThenStaleJD(2451545);
     Monthly().Show();
     Monthly().SetWindowState(Minimised);

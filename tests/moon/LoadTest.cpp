@@ -11,19 +11,19 @@ constexpr int Circle = 3;
 constexpr int Solid = 0;
 constexpr QRgb LightYellow = qRgb(255, 255, 192);
 
-TEST_F(MoonWindow, LoadsTheBitmapQuietly) {
+TEST_F(MoonWindowTest, LoadsTheBitmapQuietly) {
     EXPECT_EQ(Moon().Caption(), QStringLiteral("Moon"));
     EXPECT_TRUE(alerts.Messages.empty());
     EXPECT_FALSE(Moon().Shape2.Visible());
 }
 
-TEST_F(MoonWindow, ClientAreaEndsAtThePicture) {
+TEST_F(MoonWindowTest, ClientAreaEndsAtThePicture) {
     const platform::PictureBox &picture = Moon().Picture1;
     EXPECT_EQ(Moon().ScaleWidth(), picture.Left() + picture.Width());
     EXPECT_EQ(Moon().ScaleHeight(), picture.Top() + picture.Height());
 }
 
-TEST_F(MoonWindow, LabelsSitOnThePicture) {
+TEST_F(MoonWindowTest, LabelsSitOnThePicture) {
     const platform::PictureBox &picture = Moon().Picture1;
     EXPECT_EQ(Moon().Label2.Width(), picture.Width() + 60);
     EXPECT_EQ(Moon().Label2.Height(), picture.Height() + 60);
@@ -31,7 +31,7 @@ TEST_F(MoonWindow, LabelsSitOnThePicture) {
     EXPECT_EQ(age.Top(), picture.Height() - age.Height() - 60);
 }
 
-TEST_F(MoonWindow, OpensAtItsSavedPlace) {
+TEST_F(MoonWindowTest, OpensAtItsSavedPlace) {
     platform::DestroyAllForms();
     Start::WinTop[Start::MoonWindowIndex] = 600;
     Start::WinLeft[Start::MoonWindowIndex] = 900;

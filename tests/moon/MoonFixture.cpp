@@ -23,7 +23,7 @@ void FakeMonthly::ReSetForm() {
 }
 
 FakeYear::FakeYear()
-    : YearForm(QStringLiteral("frmYear")), Command1_6(this, QStringLiteral("Command1_6")) {}
+    : YearForm(QStringLiteral("YearWindow")), Command1_6(this, QStringLiteral("Command1_6")) {}
 
 QImage TestMoon() {
     const int side = Artwork::MoonBitmapSide;
@@ -37,7 +37,7 @@ QImage TestMoon() {
     return moon;
 }
 
-void MoonWindow::SetUp() {
+void MoonWindowTest::SetUp() {
     ASSERT_TRUE(folder.isValid());
     if (WithBitmap()) {
         ASSERT_TRUE(TestMoon().save(QDir(folder.path()).filePath("Moon.bmp"), "BMP"));
@@ -50,10 +50,10 @@ void MoonWindow::SetUp() {
     Start::WinLeft[Start::MoonWindowIndex] = Start::NoPosition;
     Start::ShowTips = 1;
     RegisterWindows({[] { return new FakeMonthly(); }, [](int16_t) { return new FakeYear(); },
-                     [] { return new class frmMoon(); }});
+                     [] { return new MoonWindow(); }});
 }
 
-void MoonWindow::TearDown() {
+void MoonWindowTest::TearDown() {
     platform::DestroyAllForms();
     ChangeCals::Reset();
     Calc::Reset();
@@ -61,20 +61,20 @@ void MoonWindow::TearDown() {
     platform::SetProgramFolder({});
 }
 
-class frmMoon &MoonWindow::Moon() {
-    return static_cast<class frmMoon &>(*frmMoon);
+MoonWindow &MoonWindowTest::Moon() {
+    return static_cast<MoonWindow &>(*frmMoon);
 }
 
-FakeMonthly &MoonWindow::Monthly() {
+FakeMonthly &MoonWindowTest::Monthly() {
     return static_cast<FakeMonthly &>(*frmMonthlyCal);
 }
 
-void MoonWindow::ShowAge(float age) {
+void MoonWindowTest::ShowAge(float age) {
     ChangeCals::MoonAge = age;
     Moon().ReSetForm();
 }
 
-QImage MoonWindow::Drawn() {
+QImage MoonWindowTest::Drawn() {
     return Moon().Picture1.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "frame/Windows.h"
-#include "moon/frmMoon.h"
+#include "moon/MoonWindow.h"
 #include "platform/CommandButton.h"
 #include "platform/core/AlertRecorder.h"
 
@@ -44,7 +44,7 @@ class FakeYear final : public YearForm {
 // The test moon: a white disc filling the picture, on the sky colour of the real one.
 QImage TestMoon();
 
-class MoonWindow : public testing::Test {
+class MoonWindowTest : public testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -53,7 +53,7 @@ class MoonWindow : public testing::Test {
     virtual bool WithBitmap() const { return true; }
 
     // The window, created (and loaded) on first use.
-    static class frmMoon &Moon();
+    static MoonWindow &Moon();
     static FakeMonthly &Monthly();
     // The window at a given moon age.
     static void ShowAge(float age);
@@ -64,7 +64,7 @@ class MoonWindow : public testing::Test {
     QTemporaryDir folder;
 };
 
-class MoonWindowWithoutBitmap : public MoonWindow {
+class MoonWindowWithoutBitmap : public MoonWindowTest {
   protected:
     bool WithBitmap() const override { return false; }
 };

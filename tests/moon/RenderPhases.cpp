@@ -15,7 +15,7 @@ namespace MoonTest {
 namespace {
 
 // One sheet of every age, and each age on its own at twice the size.
-QImage Sheet(const std::vector<float> &ages, class frmMoon &moon, const QString &prefix) {
+QImage Sheet(const std::vector<float> &ages, MoonWindow &moon, const QString &prefix) {
     const QSize cell = moon.grab().size();
     constexpr int Columns = 6;
     const int rows = (static_cast<int>(ages.size()) + Columns - 1) / Columns;
@@ -34,7 +34,7 @@ QImage Sheet(const std::vector<float> &ages, class frmMoon &moon, const QString 
     return sheet;
 }
 
-class RenderPhases : public MoonWindow {};
+class RenderPhases : public MoonWindowTest {};
 
 TEST_F(RenderPhases, DISABLED_ToPngFiles) {
     const QDir out(QDir::temp().filePath("orvanta-moon-renders"));

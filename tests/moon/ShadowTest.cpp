@@ -106,7 +106,7 @@ void PrintTo(const ShapeRow &row, std::ostream *os) {
     *os << row.Name << " at " << row.Age;
 }
 
-class ShadowShape : public MoonWindow, public testing::WithParamInterface<ShapeRow> {};
+class ShadowShape : public MoonWindowTest, public testing::WithParamInterface<ShapeRow> {};
 
 TEST_P(ShadowShape, FollowsThePhaseOfTheAge) {
     const ShapeRow &row = GetParam();
@@ -134,7 +134,7 @@ TEST_P(ShadowShape, FollowsThePhaseOfTheAge) {
 INSTANTIATE_TEST_SUITE_P(Ages, ShadowShape, testing::ValuesIn(ShapeRows),
                          [](const auto &info) { return std::string(info.param.Name); });
 
-TEST_F(MoonWindow, ThinCrescentJustPastHalfADayReachesFarRightOfTheCentre) {
+TEST_F(MoonWindowTest, ThinCrescentJustPastHalfADayReachesFarRightOfTheCentre) {
     ShowAge(Above(0.5f));
     const float W = static_cast<float>(Moon().Picture1.Width() + 60);
     const platform::Shape &shadow = Moon().Shape1;
@@ -142,7 +142,7 @@ TEST_F(MoonWindow, ThinCrescentJustPastHalfADayReachesFarRightOfTheCentre) {
     EXPECT_NEAR(x / (W / 2), 0.93, 0.01);
 }
 
-TEST_F(MoonWindow, FullMoonKeepsTheFillItFinds) {
+TEST_F(MoonWindowTest, FullMoonKeepsTheFillItFinds) {
     for (const float before : {10.0f, 3.0f}) {
         ShowAge(before);
         const int fill = Moon().Shape1.FillStyle();
@@ -176,7 +176,7 @@ void PrintTo(const LightRow &row, std::ostream *os) {
     *os << row.Name << " at " << row.Age;
 }
 
-class WhatIsLit : public MoonWindow, public testing::WithParamInterface<LightRow> {};
+class WhatIsLit : public MoonWindowTest, public testing::WithParamInterface<LightRow> {};
 
 TEST_P(WhatIsLit, MatchesThePhase) {
     const LightRow &row = GetParam();
@@ -197,7 +197,7 @@ TEST_P(WhatIsLit, MatchesThePhase) {
 INSTANTIATE_TEST_SUITE_P(Phases, WhatIsLit, testing::ValuesIn(LightRows),
                          [](const auto &info) { return std::string(info.param.Name); });
 
-TEST_F(MoonWindow, NewMoonShowsNothingButSkyAndTheAge) {
+TEST_F(MoonWindowTest, NewMoonShowsNothingButSkyAndTheAge) {
     ShowAge(0.0f);
     const QImage drawn = Drawn();
     const QRect label = Moon().Label1.geometry();
@@ -229,7 +229,7 @@ void PrintTo(const AgeRow &row, std::ostream *os) {
     *os << row.Name << " at " << row.Age;
 }
 
-class AgeLabel : public MoonWindow, public testing::WithParamInterface<AgeRow> {};
+class AgeLabel : public MoonWindowTest, public testing::WithParamInterface<AgeRow> {};
 
 TEST_P(AgeLabel, ShowsOneDecimalWithAPoint) {
     // A point even where the language writes a comma.

@@ -1,4 +1,4 @@
-#include "yearwindows/frmYear.h"
+#include "yearwindows/YearWindow.h"
 
 #include "artwork/Artwork.h"
 #include "engine/ChangeCals.h"
@@ -7,7 +7,7 @@
 #include "frame/Pictures.h"
 #include "frame/Start.h"
 #include "frame/WindowManagement.h"
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 #include "platform/Input.h"
 #include "yearwindows/YearCals.h"
 
@@ -72,7 +72,7 @@ QString CalendarName(int16_t cal) {
 
 } // namespace
 
-frmYear::frmYear(int16_t cal)
+YearWindow::YearWindow(int16_t cal)
     : YearForm(QString::fromLatin1(WindowNames.at(cal))), CalendarId(cal),
       Command1(this, QStringLiteral("Command1")), Command2(this, QStringLiteral("Command2")),
       Combo1(this, QStringLiteral("Combo1")), MSFlexGrid1(this, QStringLiteral("MSFlexGrid1")) {
@@ -120,7 +120,7 @@ frmYear::frmYear(int16_t cal)
         connect(&moon, &platform::CommandButton::Click, this, [] { YearCals::ShowMoon(); });
 }
 
-void frmYear::Form_Load() {
+void YearWindow::Form_Load() {
     SetCaption(CalendarName(CalendarId));
     SetBackColor(Start::BackColors[CalendarId]);
     Combo1.SetBackColor(Start::BackColors[CalendarId]);
@@ -130,13 +130,13 @@ void frmYear::Form_Load() {
     Start::PlaceWindow(*this, Start::WinTop[CalendarId], Start::WinLeft[CalendarId]);
 }
 
-void frmYear::Form_Unload() {
+void YearWindow::Form_Unload() {
     YearCals::UnloadYearForm(*this);
 }
 
 // So far the names on the other-calendar buttons and the moon of the day; the year
 // itself is drawn by the year grid.
-void frmYear::SetYearForm() {
+void YearWindow::SetYearForm() {
     for (int index = 7; index <= 9; ++index)
         Command1[index].SetCaption(CalendarName(OtherCalendar(CalendarId, index)).left(3));
     const int front = ChangeCals::MoonPhase;
@@ -146,21 +146,21 @@ void frmYear::SetYearForm() {
     Command2[front].SetTabIndex(MoonTabIndex);
 }
 
-void frmYear::Command1_Click(int index) {
+void YearWindow::Command1_Click(int index) {
     if (index == AboutIndex) {
         frmAbout->Show();
     } else if (index == ExitIndex) {
         ChangeCals::CloseWindow(*this, CalendarId);
         ChangeCals::UpdateExitTips();
     } else if (index >= 7) {
-        YearForm &other = *YearWindow(OtherCalendar(CalendarId, index));
+        YearForm &other = *YearWindowOf(OtherCalendar(CalendarId, index));
         other.SetYearForm();
         other.Show();
         ChangeCals::SetExitTips();
     }
 }
 
-void frmYear::Command1_MouseDown(int index, int button) {
+void YearWindow::Command1_MouseDown(int index, int button) {
     if (index == ExitIndex && button == platform::MouseRight) {
         int16_t window = CalendarId;
         ChangeCals::ExitProgram(window);

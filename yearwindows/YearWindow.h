@@ -1,4 +1,4 @@
-// frmYear: the year window of one calendar; frmJulian, frmGregorian, frmJewish and
+// YearWindow: the year window of one calendar; frmJulian, frmGregorian, frmJewish and
 // frmMoslem are four instances, each given its CalendarId when it is made.
 //  - the toolbar as designed: Command1(7..9) open the other three calendars' year
 //    windows, Command2(0..8) the moon buttons stacked in one place, Command1(1)
@@ -18,9 +18,9 @@
 
 #include <cstdint>
 
-class frmYear final : public YearForm {
+class YearWindow final : public YearForm {
   public:
-    explicit frmYear(int16_t cal);
+    explicit YearWindow(int16_t cal);
 
     const int16_t CalendarId;
 

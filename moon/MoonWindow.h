@@ -1,4 +1,4 @@
-// frmMoon: the moon window, the phase of the selected day over the moon picture.
+// MoonWindow (instance frmMoon): the moon window, the phase of the selected day over the moon picture.
 //  - Picture1 the moon bitmap "Moon.bmp" from the program's folder, the container
 //    of the rest; Shape1 the shadow over the unlit part, in the colour around the
 //    moon; Shape2 a light-yellow disc standing in for a bitmap that cannot be
@@ -14,11 +14,9 @@
 #include "platform/PictureBox.h"
 #include "platform/Shape.h"
 
-// No Q_OBJECT: the window's name is also the name of its instance, which generated
-// meta-object code would take for the class.
-class frmMoon final : public MoonForm {
+class MoonWindow final : public MoonForm {
   public:
-    frmMoon();
+    MoonWindow();
 
     platform::PictureBox Picture1;
     // Declared bottom to top: a later sibling is drawn over an earlier one.

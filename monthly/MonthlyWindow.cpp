@@ -1,4 +1,4 @@
-#include "monthly/frmMonthlyCal.h"
+#include "monthly/MonthlyWindow.h"
 
 #include "artwork/Artwork.h"
 #include "engine/Texts.h"
@@ -24,7 +24,7 @@ constexpr Artwork::ButtonKind ButtonKinds[5] = {
 
 } // namespace
 
-frmMonthlyCal::frmMonthlyCal()
+MonthlyWindow::MonthlyWindow()
     : MonthlyForm("frmMonthlyCal"), Image1(this, "Image1"), Combo1(this, "Combo1"),
       Combo2(this, "Combo2"), Combo3(this, "Combo3"), MSFlexGrid1(this, "MSFlexGrid1"),
       Combo4(this, "Combo4"), Combo5(this, "Combo5"), Combo6(this, "Combo6"),
@@ -43,7 +43,7 @@ frmMonthlyCal::frmMonthlyCal()
     ConnectButtons();
 }
 
-void frmMonthlyCal::DesignColumn(int pos) {
+void MonthlyWindow::DesignColumn(int pos) {
     const int left = ColumnLefts[pos];
     const std::pair<platform::ComboBox *, int> fields[] = {{&Combo1[pos], CalendarTop},
                                                            {&Combo2[pos], YearTop},
@@ -67,7 +67,7 @@ void frmMonthlyCal::DesignColumn(int pos) {
         [pos](qreal ratio) { return Artwork::CalendarPicture(pos, Square(PictureSide), ratio); }));
 }
 
-void frmMonthlyCal::DesignCommonFields() {
+void MonthlyWindow::DesignCommonFields() {
     const std::pair<platform::ComboBox *, int> fields[] = {
         {&Combo6, WeekDayTop}, {&Combo7, MoonAgeTop}, {&Combo8, JulianDayTop}};
     for (const auto &[field, top] : fields)
@@ -75,7 +75,7 @@ void frmMonthlyCal::DesignCommonFields() {
     Combo8.SetStyle(platform::ComboStyle::DropDownCombo);
 }
 
-void frmMonthlyCal::DesignButtons() {
+void MonthlyWindow::DesignButtons() {
     for (int phase = 0; phase <= 8; ++phase) {
         platform::CommandButton &moon = Command2[phase];
         moon.Move(MoonButtonLeft, ButtonTop, ButtonSide, ButtonSide);
@@ -110,7 +110,7 @@ void frmMonthlyCal::DesignButtons() {
     }
 }
 
-void frmMonthlyCal::Form_Load() {
+void MonthlyWindow::Form_Load() {
     SetCaption(QString::fromStdString(Texts::CalendarNames[5]));
     for (int i = 1; i <= 4; ++i) {
         platform::MSFlexGrid &grid = MSFlexGrid1[i];
@@ -120,7 +120,7 @@ void frmMonthlyCal::Form_Load() {
         for (int col = 1; col < GridCols; ++col)
             grid.SetColWidth(col, WeekColWidth);
         grid.SetBackColor(Start::BackColors[Start::ColumnCals[i]]);
-        grid.SetForeColor(Start::ForeColors[1]);
+        grid.SetForeColor(Start::ForeColors[Start::DayText]);
         grid.SetHeight(grid.RowPos(GridRows - 1) + grid.RowHeight(GridRows - 1) + GridBorder);
         grid.SetWidth(grid.ColPos(GridCols - 1) + grid.ColWidth(GridCols - 1) + GridBorder);
     }
@@ -138,11 +138,11 @@ void frmMonthlyCal::Form_Load() {
                        Start::WinLeft[Start::MonthlyWindowIndex]);
 }
 
-void frmMonthlyCal::Form_Unload() {
+void MonthlyWindow::Form_Unload() {
     Hide();
     ChangeCals::UpdateExitTips();
 }
 
-void frmMonthlyCal::FocusToday() {
+void MonthlyWindow::FocusToday() {
     Command1[3].SetFocus();
 }

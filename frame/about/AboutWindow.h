@@ -1,4 +1,4 @@
-// frmAbout: the About window, also the splash of start-up.
+// AboutWindow (instance frmAbout): the About window, also the splash of start-up.
 //  - caption "About Orvanta"; Label1(1) the name, Label1(2) the version, Label1(3)
 //    the contact lines; Image1 the program's picture; cmdOK closes the window
 //    (tooltip "Close" in the current language when tooltips are on)
@@ -13,11 +13,9 @@
 #include "platform/Image.h"
 #include "platform/Label.h"
 
-// No Q_OBJECT: the window's name is also the name of its instance, which generated
-// meta-object code would take for the class.
-class frmAbout final : public platform::Form {
+class AboutWindow final : public platform::Form {
   public:
-    frmAbout();
+    AboutWindow();
 
     platform::ControlArray<platform::Label, 1, 3> Label1;
     platform::CommandButton cmdOK;
@@ -30,4 +28,4 @@ class frmAbout final : public platform::Form {
     void cmdOK_Click();
 };
 
-extern platform::FormRef<frmAbout> frmAbout;
+extern platform::FormRef<AboutWindow> frmAbout;

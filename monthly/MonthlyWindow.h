@@ -1,4 +1,4 @@
-// frmMonthlyCal: the monthly calendars window, the selected day in four calendar
+// MonthlyWindow (instance frmMonthlyCal): the monthly calendars window, the selected day in four calendar
 // columns side by side with the day's facts below them.
 //  - per column pos 1..4 (the calendar ColumnCals(pos)): Combo1 calendar selector,
 //    Combo2 year, Combo3 month, MSFlexGrid1 month grid, Combo4 year day, Combo5 week
@@ -26,11 +26,9 @@
 #include <QString>
 #include <cstdint>
 
-// No Q_OBJECT: the window's name is also the name of its instance (frame/Windows.h),
-// which generated meta-object code would take for the class.
-class frmMonthlyCal final : public MonthlyForm {
+class MonthlyWindow final : public MonthlyForm {
   public:
-    frmMonthlyCal();
+    MonthlyWindow();
 
     // Created first, so that every grid lies over the picture of its calendar.
     platform::ControlArray<platform::Image, 1, 4> Image1;
@@ -75,7 +73,7 @@ class frmMonthlyCal final : public MonthlyForm {
     // Field events.
     void Combo1_GotFocus(int pos);
     void Combo1_Click(int pos);
-    void ColumnField_GotFocus(int pos, platform::ComboBox &field, void (frmMonthlyCal::*fill)(int));
+    void ColumnField_GotFocus(int pos, platform::ComboBox &field, void (MonthlyWindow::*fill)(int));
     void Combo2_Click(int pos);
     void Combo3_Click(int pos);
     void Combo4_Click(int pos);
@@ -119,8 +117,6 @@ class frmMonthlyCal final : public MonthlyForm {
     QString LastText;
     // Row (1) and column (2) of the highlighted day in the grid of calendar c.
     int16_t MonthGridSel[5][3] = {};
-    // Code is filling controls: the fields' click handlers do nothing.
-    bool Updating = false;
     // ApplyJulianDay is running: the focus moves it causes do not run it again.
     bool ApplyingJulianDay = false;
 };

@@ -1,4 +1,4 @@
-#include "frame/about/frmAbout.h"
+#include "frame/about/AboutWindow.h"
 
 #include "artwork/Artwork.h"
 #include "engine/Texts.h"
@@ -10,7 +10,7 @@
 #include <QIcon>
 #include <QSize>
 
-platform::FormRef<class frmAbout> frmAbout;
+platform::FormRef<AboutWindow> frmAbout;
 
 namespace {
 
@@ -41,7 +41,7 @@ QIcon ProgramPicture() {
 
 } // namespace
 
-frmAbout::frmAbout()
+AboutWindow::AboutWindow()
     : Form(QStringLiteral("frmAbout")), Label1(this, QStringLiteral("Label1")),
       cmdOK(this, QStringLiteral("cmdOK")), Image1(this, QStringLiteral("Image1")) {
     SetWidth(InnerWidth);
@@ -61,7 +61,7 @@ frmAbout::frmAbout()
     connect(&cmdOK, &platform::CommandButton::Click, this, [this] { cmdOK_Click(); });
 }
 
-void frmAbout::Form_Load() {
+void AboutWindow::Form_Load() {
     SetCaption(QStringLiteral("About Orvanta"));
     Label1[1].SetCaption(QStringLiteral("Orvanta"));
     Label1[2].SetCaption(QStringLiteral("Version "));
@@ -71,12 +71,12 @@ void frmAbout::Form_Load() {
     Label1[2].SetCaption(Label1[2].Caption() + QString::number(platform::AppMajor()) + '.' +
                          QString::number(platform::AppMinor()) + '.' +
                          QString::number(platform::AppRevision()));
-    if (Start::ShowTips != 0) cmdOK.SetToolTipText(QString::fromStdString(Texts::StringTexts[22]));
+    if (Start::ShowTips != 0) cmdOK.SetToolTipText(QString::fromStdString(Texts::StringTexts[Texts::TextClose]));
     SetTop((platform::ScreenHeight() - Height()) / 3);
     SetLeft((platform::ScreenWidth() - Width()) / 2);
 }
 
 // Inside the class its name is the class; the instance is the global of that name.
-void frmAbout::cmdOK_Click() {
-    ::frmAbout.Destroy();
+void AboutWindow::cmdOK_Click() {
+    frmAbout.Destroy();
 }

@@ -1,4 +1,4 @@
-#include "moon/frmMoon.h"
+#include "moon/MoonWindow.h"
 
 #include "artwork/Artwork.h"
 #include "engine/Calc.h"
@@ -38,7 +38,7 @@ QString Text(const std::string &utf8) {
 
 } // namespace
 
-frmMoon::frmMoon()
+MoonWindow::MoonWindow()
     : MoonForm(QStringLiteral("frmMoon")), Picture1(this, QStringLiteral("Picture1")),
       Shape2(&Picture1, QStringLiteral("Shape2")), Shape1(&Picture1, QStringLiteral("Shape1")),
       Label2(&Picture1, QStringLiteral("Label2")), Label1(&Picture1, QStringLiteral("Label1")) {
@@ -67,11 +67,11 @@ frmMoon::frmMoon()
     Picture1.SetFocus();
 }
 
-void frmMoon::Form_Load() {
-    SetCaption(Text(Texts::LabelTexts[12]));
+void MoonWindow::Form_Load() {
+    SetCaption(Text(Texts::LabelTexts[Texts::LabelMoonCaption]));
     const QString file = QDir(platform::ProgramFolder()).filePath(QStringLiteral("Moon.bmp"));
     if (!Picture1.LoadPicture(file)) {
-        platform::MsgBox(file + QStringLiteral("\n\n") + Text(Texts::StringTexts[23]),
+        platform::MsgBox(file + QStringLiteral("\n\n") + Text(Texts::StringTexts[Texts::TextFileNotFound]),
                          platform::ProgramTitle());
         ShowSubstituteDisc();
     }
@@ -84,7 +84,7 @@ void frmMoon::Form_Load() {
                        Start::WinLeft[Start::MoonWindowIndex]);
 }
 
-void frmMoon::ShowSubstituteDisc() {
+void MoonWindow::ShowSubstituteDisc() {
     Shape2.SetShape(moon::ShapeCircle);
     Shape2.SetFillStyle(moon::FillSolid);
     Shape2.SetFillColor(Start::BackColors[3]);
@@ -96,7 +96,7 @@ void frmMoon::ShowSubstituteDisc() {
     Shape2.SetVisible(true);
 }
 
-void frmMoon::ReSetForm() {
+void MoonWindow::ReSetForm() {
     const float age = ChangeCals::MoonAge;
     const moon::Shadow shadow = moon::ShadowOf(age, static_cast<float>(Picture1.Width()),
                                                static_cast<float>(Picture1.Height()));
@@ -114,7 +114,7 @@ void frmMoon::ReSetForm() {
     Picture1.update();
 }
 
-void frmMoon::Picture1_DblClick() {
+void MoonWindow::Picture1_DblClick() {
     if (frmMonthlyCal->Visible()) {
         if (frmMonthlyCal->WindowState() == Minimised) frmMonthlyCal->SetWindowState(0);
         frmMonthlyCal->Show();
@@ -128,6 +128,6 @@ void frmMoon::Picture1_DblClick() {
     ChangeCals::SetExitTips();
 }
 
-void frmMoon::Picture1_KeyPress(int &charCode) {
+void MoonWindow::Picture1_KeyPress(int &charCode) {
     if (charCode == EscapeKey) Hide();
 }
