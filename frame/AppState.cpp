@@ -15,6 +15,8 @@ int32_t BackColors[6];
 int32_t ForeColors[4];
 int16_t ColumnLeft[5];
 bool Updating;
+int32_t GridYearBounds[5][3];
+int16_t GridSel[5][3];
 
 namespace {
 
@@ -25,6 +27,10 @@ constexpr int32_t Rgb(int32_t red, int32_t green, int32_t blue) {
 
 template <typename T, std::size_t N> void Clear(T (&table)[N]) {
     std::fill_n(table, N, T{});
+}
+
+template <typename T, std::size_t N, std::size_t M> void Clear(T (&table)[N][M]) {
+    for (auto &row : table) Clear(row);
 }
 
 } // namespace
@@ -40,6 +46,8 @@ void ResetState() {
     Clear(ForeColors);
     Clear(ColumnLeft);
     Updating = false;
+    Clear(GridYearBounds);
+    Clear(GridSel);
 }
 
 void FillColors() {

@@ -35,6 +35,13 @@ extern int16_t ColumnLeft[5];
 // window do nothing meanwhile, so that a value set from code starts no date change.
 extern bool Updating;
 
+// The year drawn in each year window's grid, by CalendarId: Julian Days of its
+// first (1) and last (2) day, both 0 when the next refresh must draw the grid anew
+// (never drawn, window unloaded, options applied); and the grid's highlighted cell,
+// row (1) and column (2).
+extern int32_t GridYearBounds[5][3];
+extern int16_t GridSel[5][3];
+
 // Back to the state before start-up: numbers zero, names empty.
 void ResetState();
 
