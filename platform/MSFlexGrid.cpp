@@ -1,5 +1,6 @@
 #include "MSFlexGrid.h"
 
+#include "GridAccessible.h"
 #include "Input.h"
 
 #include <QMouseEvent>
@@ -49,6 +50,7 @@ MSFlexGrid::MSFlexGrid(QWidget *parent, const QString &name) : Control(parent, n
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     TakeFont();
+    InstallGridAccessibility();
     Resize(2, 2);
 }
 
@@ -224,6 +226,19 @@ void MSFlexGrid::SetCellAlignment(int alignment) {
     Changed(row_, col_);
 }
 
+bool MSFlexGrid::CellSelected() const {
+    const Cell *cell = Current();
+    return cell && cell->selected;
+}
+
+void MSFlexGrid::SetCellSelected(bool selected) {
+    if (Cell *cell = Current()) cell->selected = selected;
+}
+
+bool MSFlexGrid::IsSelectedCell(int row, int col) const {
+    return Inside(row, col) && cells_[row * cols_ + col].selected;
+}
+
 void MSFlexGrid::SetBackColor(int32_t packed) {
     if (packed == backColor_) return;
     backColor_ = packed;
@@ -250,18 +265,18 @@ void MSFlexGrid::SetRedraw(bool on) {
 }
 
 void MSFlexGrid::Refresh() {
-    if (redraw_ && !due_.isEmpty()) repaint(due_);
+    if (redraw_ && !due_.isEmpty()) update(due_);
 }
 
 void MSFlexGrid::Clear() {
     for (int r = 0; r < rows_; ++r)
         for (int c = 0; c < cols_; ++c) {
             Cell &cell = cells_[r * cols_ + c];
-            if (cell.text.isEmpty() && cell.back == NoColor && cell.fore == NoColor && !cell.bold &&
-                cell.alignment == General)
-                continue;
+            const bool plain = cell.text.isEmpty() && cell.back == NoColor &&
+                               cell.fore == NoColor && !cell.bold && cell.alignment == General;
+            if (plain && !cell.selected) continue;
             cell = Cell();
-            Changed(r, c);
+            if (!plain) Changed(r, c);
         }
 }
 

@@ -8,13 +8,17 @@
 //    CellAlignment format the current cell only and read back what was last written
 //    to it (CellBackColor / CellForeColor read 0 for a cell without a colour of its
 //    own); CellAlignment 0..8 as the classic grid numbers them (4 centres both ways),
-//    9 "general" (the default: numbers to the right, other text to the left)
+//    9 "general" (the default: numbers to the right, other text to the left);
+//    CellSelected marks the current cell as the one the window shows as chosen (the
+//    selected day): it changes no pixel, and assistive technology reports that cell
+//    as selected (IsSelectedCell)
 //  - whole grid: BackColor (cells without a colour of their own, and the area past the
 //    last cell), ForeColor, GridColor (packed colours), Clear (every text and format),
 //    MergeCells / MergeRow(i)
 //  - painting: SetRedraw(false) stops painting, so that a batch of cell writes costs
-//    no repaint; SetRedraw(true) repaints what the batch changed; Refresh repaints at
-//    once what is still to be painted
+//    no repaint; SetRedraw(true) and Refresh have what the batch changed painted in
+//    the next paint pass, together with the other windows' changes of the same event
+//  - assistive technology sees the grid as a table of its cells (GridAccessible.h)
 //
 // Writing a value a cell or the grid already has changes nothing and repaints nothing;
 // a changed cell repaints that cell alone (its whole row where merged titles may
@@ -89,6 +93,9 @@ class MSFlexGrid : public Control<QWidget> {
     void SetCellForeColor(int32_t packed);
     void SetCellFontBold(bool bold);
     void SetCellAlignment(int alignment);
+    bool CellSelected() const;
+    void SetCellSelected(bool selected);
+    bool IsSelectedCell(int row, int col) const;
 
     int32_t BackColor() const { return backColor_; }
     int32_t ForeColor() const { return foreColor_; }
@@ -122,6 +129,7 @@ class MSFlexGrid : public Control<QWidget> {
         int32_t fore = NoColor;
         bool bold = false;
         int alignment = General;
+        bool selected = false;
         // Where the text sits, decided when the text or the alignment is written.
         Qt::Alignment placement = Qt::AlignLeft | Qt::AlignVCenter;
         // The text laid out for the cell's font, and its width in whole pixels;
