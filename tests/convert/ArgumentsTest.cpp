@@ -43,6 +43,12 @@ Request Table(int32_t first, int32_t last) {
     return request;
 }
 
+Request Version() {
+    Request request;
+    request.command = Command::Version;
+    return request;
+}
+
 Request WithSettings(Request request, int16_t moslemType, std::array<int16_t, 4> firstWeekDay) {
     request.settings = {moslemType, firstWeekDay};
     return request;
@@ -72,7 +78,7 @@ TEST(ConvertArguments, AcceptsEachForm) {
         {"negative number", {"jd", "-5"}, DayByJD(-5)},
         {"help wins", {"jd", "x", "--help"}, Request{}},
         {"short help", {"-h"}, Request{}},
-        {"version wins", {"jd", "x", "--version"}, Request{Command::Version}},
+        {"version wins", {"jd", "x", "--version"}, Version()},
     };
     for (const Accepted &c : cases) {
         SCOPED_TRACE(c.name);
