@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,18 +32,19 @@ std::optional<QByteArray> ReadSmallFile(const QString &path, qint64 maxBytes) {
     struct stat status {};
     std::optional<QByteArray> contents;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= maxBytes) {
-        QByteArray bytes(maxBytes + 1, Qt::Uninitialized);
-        qint64 got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        // The size is only a promise: the file may grow while we read it.
+        constexpr qint64 Chunk = 64 * 1024;
+        QByteArray bytes;
+        bytes.reserve(status.st_size + 1);
+        char buffer[Chunk];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            got += n;
-        }
-        // A file that grew past the limit while we read is refused too.
-        if (got <= maxBytes) {
-            bytes.truncate(got);
-            contents = std::move(bytes);
+            if (n <= 0 || bytes.size() + n > maxBytes) {
+                if (n == 0) contents = std::move(bytes);
+                break;
+            }
+            bytes.append(buffer, n);
         }
     }
     ::close(fd);
