@@ -5,7 +5,6 @@
 #include "ProgramWindows.h"
 
 #include "artwork/Artwork.h"
-#include "engine/ChangeCals.h"
 #include "frame/ProgramEnd.h"
 #include "frame/Start.h"
 #include "frame/Windows.h"
@@ -60,7 +59,8 @@ int main(int argc, char **argv) {
     RegisterProgramWindows();
     Start::Main();
     bool saved = Save(*frmMonthlyCal, folder, QStringLiteral("monthly.png"));
-    ChangeCals::ShowCalWindow(2);
+    frmGregorian->SetYearForm();
+    frmGregorian->Show();
     saved = Save(*frmGregorian, folder, QStringLiteral("year-gregorian.png")) && saved;
     frmMoon->ReSetForm();
     frmMoon->Show();
