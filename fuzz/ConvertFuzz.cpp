@@ -15,7 +15,7 @@
 namespace {
 
 bool LongTable(const std::vector<std::string_view> &args) {
-    constexpr long MaxLines = 1000;
+    constexpr long MaxLines = 100;
     const auto table = std::find(args.begin(), args.end(), "--table");
     if (table == args.end() || args.end() - table < 3) return false;
     const std::string first(table[1]), last(table[2]);
