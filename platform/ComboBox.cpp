@@ -3,6 +3,7 @@
 #include "Input.h"
 #include "PressDiscard.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -128,7 +129,9 @@ void ComboBox::focusOutEvent(QFocusEvent *event) {
     QComboBox::focusOutEvent(event);
     quietActivation_ = false;
     if (event->reason() == Qt::ActiveWindowFocusReason) emit LeftWindow();
-    if (IsInternalFocusMove(event)) return;
+    // Opening the list moves the focus into it, with no popup reason on every platform.
+    const QWidget *now = QApplication::focusWidget();
+    if (IsInternalFocusMove(event) || (now && (now == view() || view()->isAncestorOf(now)))) return;
     leaving_ = event->reason();
     emit LostFocus();
     leaving_ = Qt::OtherFocusReason;
