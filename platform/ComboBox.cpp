@@ -1,6 +1,7 @@
 #include "ComboBox.h"
 
 #include "Input.h"
+#include "PressDiscard.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -126,7 +127,16 @@ void ComboBox::focusOutEvent(QFocusEvent *event) {
     quietActivation_ = true;
     QComboBox::focusOutEvent(event);
     quietActivation_ = false;
-    if (!IsInternalFocusMove(event)) emit LostFocus();
+    if (event->reason() == Qt::ActiveWindowFocusReason) emit LeftWindow();
+    if (IsInternalFocusMove(event)) return;
+    leaving_ = event->reason();
+    emit LostFocus();
+    leaving_ = Qt::OtherFocusReason;
+}
+
+void ComboBox::TakeFocusBack() {
+    setFocus(Qt::OtherFocusReason);
+    if (leaving_ == Qt::MouseFocusReason) DiscardNextMousePress();
 }
 
 void ComboBox::keyPressEvent(QKeyEvent *event) {
