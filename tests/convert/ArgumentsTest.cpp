@@ -72,6 +72,13 @@ TEST(ConvertArguments, AcceptsEachForm) {
         {"negative number", {"jd", "-5"}, DayByJD(-5)},
         {"help wins", {"jd", "x", "--help"}, Request{}},
         {"short help", {"-h"}, Request{}},
+        {"version wins",
+         {"jd", "x", "--version"},
+         [] {
+             Request version;
+             version.command = Command::Version;
+             return version;
+         }()},
     };
     for (const Accepted &c : cases) {
         SCOPED_TRACE(c.name);
