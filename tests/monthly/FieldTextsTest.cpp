@@ -38,22 +38,6 @@ TEST(FieldTexts, ValReadsTheLeadingNumber) {
         EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
 }
 
-TEST(FieldTexts, MyValReadsACommaByTheLocaleAndAPointAlways) {
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_FLOAT_EQ(Monthly::MyVal("12,3"), 12.3f);
-    EXPECT_FLOAT_EQ(Monthly::MyVal("12.3"), 12.3f);
-    EXPECT_FLOAT_EQ(Monthly::MyVal("x,y"), 0.0f);
-    QLocale::setDefault(before);
-}
-
-TEST(FieldTexts, TheJulianDayFieldLetsOnlyDigitsThrough) {
-    for (const char *text : {"", "2451545"})
-        EXPECT_TRUE(Monthly::IsJulianDayText(text)) << text;
-    for (const char *text : {"12.", "12,", "24a", "-5", "24 5", "1e3"})
-        EXPECT_FALSE(Monthly::IsJulianDayText(text)) << text;
-}
-
 TEST(FieldTexts, AJulianDayIsAdmittedOnlyInsideTheRangeAsTyped) {
     StartEngine();
     const std::pair<const char *, std::optional<int32_t>> cases[] = {

@@ -32,7 +32,7 @@ class MonthlyWindowTest : public testing::Test {
     void ClickDay(int pos, int day, Qt::MouseButton button = Qt::LeftButton);
 
     // The day is selected and shown: the Julian Day field, and the Gregorian column
-    // checked against Qt's calendar.
+    // (year, month, highlighted day) checked against Qt's calendar.
     void ExpectShows(int32_t julianDay);
 
     QTemporaryDir settingsFolder;
