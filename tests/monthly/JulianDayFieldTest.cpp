@@ -74,22 +74,21 @@ TEST_F(MonthlyWindowTest, LeavingTheFieldAppliesTheTypedDayOnce) {
     EXPECT_EQ(Log.MoonResets, 2);
 }
 
-TEST_F(MonthlyWindowTest, GoingToAnotherWindowAppliesTheTypedDay) {
-    TypeJulianDay("2451545");
-    YearForm &other = *YearWindowOf(Calc::Gregorian);
-    other.Show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    ExpectShows(2451545);
-}
-
-TEST_F(MonthlyWindowTest, GoingToAnotherWindowDropsAnUnfinishedDay) {
-    TypeJulianDay("245");
-    YearForm &other = *YearWindowOf(Calc::Gregorian);
-    other.Show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    ExpectShows(static_cast<int32_t>(QDate(2024, 3, 14).toJulianDay()));
+// Typed, then another of the program's windows taken up: the field shows the day every
+// column shows, the typed one when it is a day of the range.
+TEST_F(MonthlyWindowTest, GoingToAnotherWindowLeavesNoTypedTextBehind) {
+    const std::pair<const char *, int32_t> cases[] = {{"2451545", 2451545}, {"245", 2451545}};
+    for (const auto &[typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        TypeJulianDay(typed);
+        YearForm &other = *YearWindowOf(Calc::Gregorian);
+        other.Show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        ExpectShows(shown);
+    }
 }
 
 // The click that takes the focus from a refused day changes nothing, and the button
