@@ -22,9 +22,7 @@ void MonthlyWindow::ShowField(platform::ComboBox &field, const FieldContent &con
         field.SetListIndex(content.ListIndex);
         return;
     }
-    field.Clear();
-    field.AddItem(content.Text);
-    field.SetListIndex(0);
+    field.SetSingleItem(content.Text);
 }
 
 void MonthlyWindow::SetCal(int16_t pos) {
@@ -69,13 +67,8 @@ void MonthlyWindow::SetCommonInfo() {
     for (int i = 0; i <= 8; ++i)
         Command2[i].SetTabStop(i == common.MoonPhase);
     Command2[common.MoonPhase].SetTabIndex(1);
-    Combo7.Clear();
-    Combo7.AddItem(common.MoonAge);
-    Combo7.SetListIndex(0);
-
-    Combo8.Clear();
-    Combo8.AddItem(common.JulianDay);
-    Combo8.SetListIndex(0);
+    Combo7.SetSingleItem(common.MoonAge);
+    Combo8.SetSingleItem(common.JulianDay);
     JulianDayText = common.JulianDay;
     Start::Updating = false;
 }

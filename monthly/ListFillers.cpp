@@ -15,8 +15,7 @@ void MonthlyWindow::FillColumnList(platform::ComboBox &field, const QStringList 
     const QString shown = field.Text();
     field.Clear();
     const Hourglass wait;
-    for (const QString &item : items)
-        field.AddItem(item);
+    field.AddItems(items);
     field.SetText(shown);
 }
 
@@ -56,7 +55,6 @@ void MonthlyWindow::FillMoonAgeCombo() {
     const QString shown = MoonAgeText(ChangeCals::MoonAge);
     const Hourglass wait;
     Combo7.Clear();
-    for (const QString &item : MoonAges(MyVal(shown)))
-        Combo7.AddItem(item);
+    Combo7.AddItems(MoonAges(MyVal(shown)));
     Combo7.SetText(shown);
 }
