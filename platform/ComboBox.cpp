@@ -1,7 +1,9 @@
 #include "ComboBox.h"
 
 #include "Input.h"
+#include "PressDiscard.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -139,7 +141,18 @@ void ComboBox::focusOutEvent(QFocusEvent *event) {
     quietActivation_ = true;
     QComboBox::focusOutEvent(event);
     quietActivation_ = false;
-    if (!IsInternalFocusMove(event)) emit LostFocus();
+    if (event->reason() == Qt::ActiveWindowFocusReason) emit LeftWindow();
+    // Opening the list moves the focus into it, with no popup reason on every platform.
+    const QWidget *now = QApplication::focusWidget();
+    if (IsInternalFocusMove(event) || (now && (now == view() || view()->isAncestorOf(now)))) return;
+    leaving_ = event->reason();
+    emit LostFocus();
+    leaving_ = Qt::OtherFocusReason;
+}
+
+void ComboBox::TakeFocusBack() {
+    setFocus(Qt::OtherFocusReason);
+    if (leaving_ == Qt::MouseFocusReason) DiscardNextMousePress();
 }
 
 void ComboBox::keyPressEvent(QKeyEvent *event) {

@@ -20,7 +20,11 @@
 //    to 0 swallows the key. KeyPress(charCode) follows for keys that type a character
 //    (and Enter 13, Esc 27, Backspace 8); setting charCode to 0 swallows the character.
 //  - GotFocus / LostFocus: the keyboard focus entering or leaving the control; opening
-//    the list and switching to another application raise neither.
+//    the list and switching to another window or application raise neither.
+//  - LeftWindow: the user went to another window while the focus was in the control
+//    (it comes back there with the window, raising no GotFocus).
+//  - TakeFocusBack, while LostFocus is handled: the focus returns to the control, and
+//    a mouse press that took it away reaches nothing (no button is pushed by it).
 #pragma once
 
 #include "Control.h"
@@ -62,10 +66,12 @@ class ComboBox : public Control<QComboBox> {
     void SetForeColor(int32_t packed);
 
     void showPopup() override;
+    void TakeFocusBack();
 
   signals:
     void GotFocus();
     void LostFocus();
+    void LeftWindow();
     void Click();
     void DropDown();
     void Change();
@@ -80,6 +86,8 @@ class ComboBox : public Control<QComboBox> {
   private:
     void OnActivated();
     bool quietActivation_ = false;
+    // Why the focus is leaving, while LostFocus is handled.
+    Qt::FocusReason leaving_ = Qt::OtherFocusReason;
 };
 
 } // namespace platform
