@@ -8,7 +8,7 @@
 // The short run belongs to every test run; the long one (100,000 events) is
 // disabled and run by hand:
 //   soak_tests --gtest_also_run_disabled_tests --gtest_filter='*Long*'
-#include "monthly/DayShown.h"
+#include "support/IndependentDates.h"
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
@@ -226,10 +226,20 @@ class Soak : public testing::Test {
                 return testing::AssertionFailure()
                        << "column " << pos << " month " << w.Combo3[pos].Text().toStdString();
             platform::MSFlexGrid &grid = w.MSFlexGrid1[pos];
-            if (!grid.TextMatrix(grid.Row(), grid.Col()).isEmpty() &&
-                grid.CellBackColor() == Start::BackColors[Start::SelectedDayBack] &&
-                grid.TextMatrix(grid.Row(), grid.Col()) != QString::number(date[Calc::Day]))
-                return testing::AssertionFailure() << "column " << pos << " highlights another day";
+            const int row = grid.Row(), col = grid.Col();
+            QStringList highlighted;
+            for (int r = 0; r < grid.Rows(); ++r)
+                for (int c = 0; c < grid.Cols(); ++c) {
+                    grid.SetRow(r);
+                    grid.SetCol(c);
+                    if (grid.CellBackColor() == Start::BackColors[Start::SelectedDayBack])
+                        highlighted << grid.TextMatrix(r, c);
+                }
+            grid.SetRow(row);
+            grid.SetCol(col);
+            if (highlighted != QStringList{QString::number(date[Calc::Day])})
+                return testing::AssertionFailure() << "column " << pos << " highlights "
+                                                   << highlighted.join(',').toStdString();
         }
         if (frmMoon.Exists() && Moon().isVisible() &&
             Moon().Label1.Caption() != QString::number(ChangeCals::MoonAge, 'f', 1))
