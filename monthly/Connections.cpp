@@ -40,9 +40,7 @@ void MonthlyWindow::ConnectCommonFields() {
     connect(&Combo8, &ComboBox::Change, this, [this] { Combo8_Change(); });
     connect(&Combo8, &ComboBox::KeyDown, this,
             [this](int &keyCode, int) { Combo8_KeyDown(keyCode); });
-    connect(&Combo8, &ComboBox::Click, this, [this] {
-        if (!Start::Updating) ApplyJulianDay();
-    });
+    connect(&Combo8, &ComboBox::Click, this, [this] { ApplyJulianDay(); });
     connect(&Combo8, &ComboBox::LostFocus, this, [this] { ApplyJulianDay(); });
     connect(&Combo8, &ComboBox::LeftWindow, this, [this] { Combo8_LeftWindow(); });
 }

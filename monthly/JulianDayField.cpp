@@ -5,6 +5,7 @@
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "engine/Texts.h"
+#include "frame/AppState.h"
 #include "monthly/FieldTexts.h"
 #include "monthly/Hourglass.h"
 #include "monthly/ListItems.h"
@@ -37,7 +38,7 @@ void MonthlyWindow::Combo8_LeftWindow() {
     // The user went to another window: the field shows the day every column shows,
     // the typed one when it can be, else the current one again (no message: the user
     // is elsewhere now).
-    if (ApplyingJulianDay) return;
+    if (IgnoresJulianDayFieldEvents()) return;
     const std::optional<int32_t> day = AdmissibleJulianDay(Combo8.Text());
     if (day && *day != Calc::CurrentJD) {
         Calc::CurrentJD = *day;
@@ -47,10 +48,16 @@ void MonthlyWindow::Combo8_LeftWindow() {
     }
 }
 
+bool MonthlyWindow::IgnoresJulianDayFieldEvents() const {
+    // The focus also leaves the field when the program moves it: the message box and
+    // the refresh after an applied day, and a refresh that parks the focus here on its
+    // way off a column that turned disabled. The field then still holds the day before
+    // the change, about to be rewritten; applying it would undo the change.
+    return ApplyingJulianDay || Start::Updating;
+}
+
 void MonthlyWindow::ApplyJulianDay() {
-    // The message box and the focus moves of the refresh take the focus from the
-    // field; they must not apply it once more.
-    if (ApplyingJulianDay) return;
+    if (IgnoresJulianDayFieldEvents()) return;
     ApplyingJulianDay = true;
     const std::optional<int32_t> day = AdmissibleJulianDay(Combo8.Text());
     if (!day) {

@@ -90,6 +90,8 @@ class MonthlyWindow final : public MonthlyForm {
     // A day out of the range keeps the focus in the field, and a click that moved
     // the focus away does nothing.
     void ApplyJulianDay();
+    // While the program itself moves the focus or rewrites the field.
+    bool IgnoresJulianDayFieldEvents() const;
     // A week-day or moon-age step: the new day, or the beep when it leaves the range.
     bool StepDays(double days);
 

@@ -5,6 +5,7 @@
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 
+#include <QDate>
 #include <QLineEdit>
 #include <QTest>
 
@@ -108,6 +109,19 @@ TEST_F(MonthlyWindowTest, ARefusedDayVoidsTheClickThatLeftTheField) {
     QTest::mouseRelease(&today, Qt::LeftButton);
     EXPECT_EQ(Calc::CurrentJD, start);
     EXPECT_TRUE(Window().Combo8.hasFocus());
+}
+
+// A click on a day when the Moslem column cannot follow: the refresh parks the focus
+// in the Julian Day field on its way off the disabled column, and that must not apply
+// the day the field still shows from before the click.
+TEST_F(MonthlyWindowTest, TheRefreshPassingTheFocusThroughTheFieldKeepsTheClickedDay) {
+    const int32_t start = 1927859;
+    ASSERT_LT(start + 31, Calc::MinJD[Calc::Moslem]);
+    GoTo(start);
+    const QDate shown = QDate::fromJulianDay(start);
+    const int day = shown.day() == 12 ? 13 : 12;
+    ClickDay(2, day);
+    ExpectShows(QDate(shown.year(), shown.month(), day).toJulianDay());
 }
 
 } // namespace
