@@ -8,14 +8,17 @@
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
+#include "platform/Wait.h"
 #include "platform/core/Clock.h"
 
 namespace Start {
 
 namespace {
 
-// The splash stays up at least this long: 0.000012 day is 1.0368 seconds.
-constexpr double SplashDays = 0.000012;
+// The splash stays up at least 0.000012 day, 1036.8 ms, counted in whole
+// milliseconds on a clock that time-zone changes and clock steps leave alone.
+constexpr qint64 SplashMilliseconds = 1037;
+static_assert(SplashMilliseconds >= 0.000012 * 24 * 60 * 60 * 1000);
 
 void TakeTodayAsGregorian() {
     const platform::CalendarDate today = platform::Today();
@@ -52,7 +55,10 @@ void Main() {
 
     frmAbout->Show();
     frmAbout->Refresh();
-    const double deadline = platform::Now() + SplashDays;
+    const qint64 deadline = platform::SteadyMilliseconds() + SplashMilliseconds;
+    // Under a window manager the splash shows nothing until the manager has put it
+    // on the screen and it has been painted there.
+    platform::WaitWithoutInput(deadline, [] { return frmAbout->Exposed(); });
 
     FillColumnLeft();
     Calc::InitCalendarTables();
@@ -67,9 +73,8 @@ void Main() {
 
     CreateCalendarWindows();
 
-    // The splash is not to be used meanwhile, so no window event is handled.
-    while (platform::Now() < deadline) {
-    }
+    // The splash stays on the screen, but is not to be used meanwhile.
+    platform::WaitWithoutInput(deadline);
 
     ChangeCals::ChangeSource = StartupWindow;
     OpenStartupWindow(StartupWindow);

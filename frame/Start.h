@@ -1,9 +1,9 @@
 // Start-up (module Start).
 //  - Main: the program's entry: reads the settings, shows the About window as a
 //    splash, prepares the calendar tables, the language and today's date, creates
-//    the six calendar windows hidden, keeps the splash up for at least 1.0368
-//    seconds (without handling window events), opens the startup window and
-//    removes the splash. The windows must be registered first (RegisterWindows).
+//    the six calendar windows hidden, keeps the splash on the screen for at least
+//    1.0368 seconds (the user's input meanwhile is dropped), opens the startup
+//    window and removes the splash. The windows must be registered first (RegisterWindows).
 //  - PlaceWindow(window, top, left): puts a window at a saved position, in twips,
 //    when both values are less than the screen's height and width; otherwise the
 //    window keeps its designed position. Negative values are applied.

@@ -4,7 +4,7 @@
 #include "Units.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QWindow>
 #include <algorithm>
 
 namespace platform {
@@ -24,9 +24,10 @@ void Form::Show() {
 
 void Form::Refresh() {
     repaint();
-    // A window shown a moment ago needs the window system's answer before it shows
-    // anything; the user's input waits.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool Form::Exposed() const {
+    return windowHandle() != nullptr && windowHandle()->isExposed();
 }
 
 int Form::WindowState() const {

@@ -4,7 +4,8 @@
 //    state changed), Form_TitleBarClose (the title bar's close button; by default the
 //    window is destroyed, as the program's windows expect)
 //  - Show (without blocking; the window comes to the front and is activated), Hide,
-//    Visible (shown, minimised or not), Refresh (repaint now)
+//    Visible (shown, minimised or not), Refresh (repaint now, handling no other
+//    event), Exposed (the window system shows the window: mapped and not hidden)
 //  - WindowState 0 normal, 1 minimised, 2 maximised (read and written, hidden too)
 //  - Caption; Left/Top/Width/Height: the outer frame, in twips; ScaleWidth /
 //    ScaleHeight: the inner area. Outer minus inner is whatever the window manager
@@ -35,6 +36,7 @@ class Form : public QWidget {
     void Hide() { hide(); }
     bool Visible() const { return isVisible(); }
     void Refresh();
+    bool Exposed() const;
 
     int WindowState() const;
     void SetWindowState(int state);
