@@ -67,7 +67,8 @@ void LoadLanguage(QString &name) {
         const QString file =
             name.contains(u"..") ? QString() : platform::FindFile(folder, name + Extension);
         if (file.isEmpty()) {
-            const QString fileNotFound = QString::fromStdString(Texts::StringTexts[Texts::TextFileNotFound]);
+            const QString fileNotFound =
+                QString::fromStdString(Texts::StringTexts[Texts::TextFileNotFound]);
             platform::MsgBox(folder + u'/' + name + Extension + QStringLiteral("\n\n") +
                                  fileNotFound,
                              platform::ProgramTitle());

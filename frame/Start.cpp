@@ -5,6 +5,7 @@
 #include "frame/AppState.h"
 #include "frame/Language.h"
 #include "frame/SettingsTable.h"
+#include "frame/WindowPlacement.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
@@ -81,11 +82,16 @@ void Main() {
     frmAbout.Destroy();
 }
 
-void PlaceWindow(platform::Form &window, int16_t top, int16_t left) {
-    if (top < platform::ScreenHeight() && left < platform::ScreenWidth()) {
-        window.SetTop(top);
-        window.SetLeft(left);
-    }
+void PlaceWindow(platform::Form &window, int16_t index) {
+    const Area size{0, 0, window.Width(), window.Height()};
+    const Area monthly =
+        frmMonthlyCal.Exists() ? Area{0, 0, frmMonthlyCal->Width(), frmMonthlyCal->Height()} : size;
+    const Area work = platform::WorkArea();
+    const Area placed =
+        PlacedAt(WinTop[index], WinLeft[index], DesignedPlace(index, size, monthly, work),
+                 platform::ScreenAreas(), work);
+    window.SetTop(placed.Top);
+    window.SetLeft(placed.Left);
 }
 
 } // namespace Start
