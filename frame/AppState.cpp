@@ -30,8 +30,7 @@ template <typename T, std::size_t N> void Clear(T (&table)[N]) {
 }
 
 template <typename T, std::size_t N, std::size_t M> void Clear(T (&table)[N][M]) {
-    for (auto &row : table)
-        Clear(row);
+    for (auto &row : table) Clear(row);
 }
 
 } // namespace
