@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -118,17 +119,17 @@ class SplashOnDesktop : public FrameTesting::FrameTest {
 TEST_F(SplashOnDesktop, PictureNameAndVersionStayOnTheScreenForTheWholeWait) {
     Start::Main();
 
-    // The window manager has a moment to map the window; from then on to the end of
-    // the wait, the screen shows the splash as it paints itself.
-    constexpr qint64 MappedWithin = 250;
-    int looked = 0;
-    for (const Sample &sample : Looks) {
-        if (sample.Ms < MappedWithin) continue;
-        ++looked;
-        EXPECT_GE(sample.Shown, 0.98) << "at " << sample.Ms << " ms";
-    }
+    // The window manager takes a moment to map the window, longer on a busy machine;
+    // from then on to the end of the wait, the screen shows the splash as it paints
+    // itself.
+    const auto mapped = std::find_if(Looks.begin(), Looks.end(),
+                                     [](const Sample &sample) { return sample.Shown >= 0.98; });
+    ASSERT_NE(mapped, Looks.end()) << "never on the screen";
+    EXPECT_LT(mapped->Ms, 700);
+    for (auto sample = mapped; sample != Looks.end(); ++sample)
+        EXPECT_GE(sample->Shown, 0.98) << "at " << sample->Ms << " ms";
     // A busy machine sleeps longer than asked, but not that much longer.
-    EXPECT_GE(looked, 5);
+    EXPECT_GE(Looks.end() - mapped, 5);
 }
 
 } // namespace
