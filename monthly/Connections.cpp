@@ -7,7 +7,7 @@ using platform::CommandButton;
 using platform::MSFlexGrid;
 
 void MonthlyWindow::ConnectColumn(int pos) {
-    connect(&Combo1[pos], &ComboBox::GotFocus, this, [this, pos] { Combo1_GotFocus(pos); });
+    connect(&Combo1[pos], &ComboBox::GotFocus, this, [this] { EditStarted = true; });
     connect(&Combo1[pos], &ComboBox::Click, this, [this, pos] { Combo1_Click(pos); });
 
     const std::tuple<ComboBox *, void (MonthlyWindow::*)(int), void (MonthlyWindow::*)(int)>
@@ -18,6 +18,8 @@ void MonthlyWindow::ConnectColumn(int pos) {
     for (const auto &[field, fill, click] : fields) {
         connect(field, &ComboBox::GotFocus, this,
                 [this, pos, field, fill] { ColumnField_GotFocus(pos, *field, fill); });
+        connect(field, &ComboBox::DropDown, this,
+                [this, pos, field, fill] { ColumnField_DropDown(pos, *field, fill); });
         connect(field, &ComboBox::Click, this, [this, pos, click] { (this->*click)(pos); });
     }
 
@@ -28,15 +30,12 @@ void MonthlyWindow::ConnectColumn(int pos) {
 }
 
 void MonthlyWindow::ConnectCommonFields() {
-    connect(&Combo6, &ComboBox::GotFocus, this,
-            [this] { LastText = QString::number(Combo6.ListIndex()); });
     connect(&Combo6, &ComboBox::Click, this, [this] { Combo6_Click(); });
 
-    connect(&Combo7, &ComboBox::GotFocus, this, [this] { Combo7_GotFocus(); });
+    connect(&Combo7, &ComboBox::GotFocus, this, [this] { FillMoonAgeCombo(); });
     connect(&Combo7, &ComboBox::DropDown, this, [this] { Combo7_DropDown(); });
     connect(&Combo7, &ComboBox::Click, this, [this] { Combo7_Click(); });
 
-    connect(&Combo8, &ComboBox::GotFocus, this, [this] { LastText = Combo8.Text(); });
     connect(&Combo8, &ComboBox::DropDown, this, [this] { Combo8_DropDown(); });
     connect(&Combo8, &ComboBox::Change, this, [this] { Combo8_Change(); });
     connect(&Combo8, &ComboBox::KeyDown, this,
@@ -45,6 +44,7 @@ void MonthlyWindow::ConnectCommonFields() {
         if (!Start::Updating) ApplyJulianDay();
     });
     connect(&Combo8, &ComboBox::LostFocus, this, [this] { ApplyJulianDay(); });
+    connect(&Combo8, &ComboBox::LeftWindow, this, [this] { Combo8_LeftWindow(); });
 }
 
 void MonthlyWindow::ConnectButtons() {

@@ -1,5 +1,7 @@
 // The fields of the columns, the week day and the moon age: each accepted change
-// ends in one call of the engine, which brings every window up to date.
+// ends in one call of the engine, which brings every window up to date. A field's
+// change is measured from the engine's tables, which hold what the field showed
+// before the user changed it, whatever other windows did meanwhile.
 #include "monthly/MonthlyWindow.h"
 
 #include "engine/Calc.h"
@@ -13,54 +15,55 @@
 
 using namespace Monthly;
 
-void MonthlyWindow::Combo1_GotFocus(int pos) {
-    CurCal = static_cast<int16_t>(Combo1[pos].ListIndex() + 1);
-    EditStarted = true;
-    LastText = QString::number(Combo1[pos].ListIndex());
-}
-
 void MonthlyWindow::Combo1_Click(int pos) {
     if (Start::Updating) return;
-    if (Val(LastText) != Combo1[pos].ListIndex()) SwapColumnCals(pos);
-    LastText = QString::number(Combo1[pos].ListIndex());
+    if (Combo1[pos].ListIndex() != Start::ColumnCals[pos] - 1) SwapColumnCals(pos);
 }
 
 void MonthlyWindow::ColumnField_GotFocus(int pos, platform::ComboBox &field,
                                          void (MonthlyWindow::*fill)(int)) {
-    CurCal = static_cast<int16_t>(Combo1[pos].ListIndex() + 1);
     EditStarted = true;
-    LastText = field.Text();
+    if (field.ListCount() == 1) (this->*fill)(pos);
+}
+
+void MonthlyWindow::ColumnField_DropDown(int pos, platform::ComboBox &field,
+                                         void (MonthlyWindow::*fill)(int)) {
+    // The focus may have come back with the window, raising no GotFocus.
     if (field.ListCount() == 1) (this->*fill)(pos);
 }
 
 void MonthlyWindow::Combo2_Click(int pos) {
-    if (Start::Updating || Combo2[pos].Text() == LastText) return;
-    Calc::CalDates[CurCal][Calc::Year] = Combo2[pos].ListIndex() + Calc::MinYear[CurCal];
-    ChangeCals::ChangeCal(CurCal);
-    LastText = Combo2[pos].Text();
+    int16_t cal = Start::ColumnCals[pos];
+    const int32_t year = ToLong(Val(Combo2[pos].Text()));
+    if (Start::Updating || year == Calc::CalDates[cal][Calc::Year]) return;
+    Calc::CalDates[cal][Calc::Year] = year;
+    ChangeCals::ChangeCal(cal);
 }
 
 void MonthlyWindow::Combo3_Click(int pos) {
-    if (Start::Updating || Combo3[pos].Text() == LastText) return;
-    Calc::CalDates[CurCal][Calc::Month] = Combo3[pos].ListIndex() + 1;
-    ChangeCals::ChangeCal(CurCal);
-    LastText = Combo3[pos].Text();
+    int16_t cal = Start::ColumnCals[pos];
+    const int32_t month = ToLong(Val(Combo3[pos].Text()));
+    if (Start::Updating || month == Calc::CalDates[cal][Calc::Month]) return;
+    Calc::CalDates[cal][Calc::Month] = month;
+    ChangeCals::ChangeCal(cal);
 }
 
 void MonthlyWindow::Combo4_Click(int pos) {
-    if (Start::Updating || Combo4[pos].Text() == LastText) return;
-    Calc::CurrentJD = ToLong(Calc::CurrentJD + Val(Combo4[pos].Text()) - Val(LastText));
+    const int16_t cal = Start::ColumnCals[pos];
+    const double step = Val(Combo4[pos].Text()) - Calc::CalDates[cal][Calc::YearDay];
+    if (Start::Updating || step == 0) return;
+    Calc::CurrentJD = ToLong(Calc::CurrentJD + step);
     ChangeCals::ChangeJD();
-    LastText = Combo4[pos].Text();
 }
 
 void MonthlyWindow::Combo5_Click(int pos) {
-    if (Start::Updating || Combo5[pos].Text() == LastText) return;
+    const int16_t cal = Start::ColumnCals[pos];
+    const double weeks = Val(Combo5[pos].Text()) - Calc::CalDates[cal][Calc::Week];
+    if (Start::Updating || weeks == 0) return;
     // A week step stays in the current year of the column's calendar.
-    const int32_t day = ToLong(Calc::CurrentJD + (Val(Combo5[pos].Text()) - Val(LastText)) * 7);
-    Calc::CurrentJD = std::clamp(day, Calc::YearBounds[CurCal][1], Calc::YearBounds[CurCal][2]);
+    const int32_t day = ToLong(Calc::CurrentJD + weeks * 7);
+    Calc::CurrentJD = std::clamp(day, Calc::YearBounds[cal][1], Calc::YearBounds[cal][2]);
     ChangeCals::ChangeJD();
-    LastText = Combo5[pos].Text();
 }
 
 bool MonthlyWindow::StepDays(double days) {
@@ -75,42 +78,24 @@ bool MonthlyWindow::StepDays(double days) {
 }
 
 void MonthlyWindow::Combo6_Click() {
-    if (Start::Updating) return;
+    const int before = ChangeCals::CurrentWeekDay - 1;
     const int day = Combo6.ListIndex();
-    const double before = Val(LastText);
-    if (before == day) return;
-    if (!StepDays(day - before)) {
-        Combo6.SetListIndex(static_cast<int>(before));
-        return;
-    }
-    LastText = QString::number(day);
-}
-
-void MonthlyWindow::Combo7_GotFocus() {
-    LastText = Combo7.Text();
-    FillMoonAgeCombo();
+    if (Start::Updating || day == before) return;
+    if (!StepDays(day - before)) Combo6.SetListIndex(before);
 }
 
 void MonthlyWindow::Combo7_DropDown() {
-    LastText = Combo7.Text();
     if (Combo7.ListCount() == 1) FillMoonAgeCombo();
 }
 
 void MonthlyWindow::Combo7_Click() {
-    if (Start::Updating) return;
-    const float age = MyVal(Combo7.Text());
-    const float before = MyVal(LastText);
-    if (age == before) return;
-    if (!StepDays(age - before)) {
-        Combo7.SetText(LastText);
-        return;
-    }
-    LastText = Combo7.Text();
+    const QString shown = MoonAgeText(ChangeCals::MoonAge);
+    const float step = MyVal(Combo7.Text()) - MyVal(shown);
+    if (Start::Updating || step == 0) return;
+    if (!StepDays(step)) Combo7.SetText(shown);
 }
 
 void MonthlyWindow::SwapColumnCals(int pos) {
-    // The column's own entry, not the selector's last position, names the calendar it
-    // gives away: ColumnCals stays a permutation whatever the focus events did.
     const int16_t oldCal = Start::ColumnCals[pos];
     const auto newCal = static_cast<int16_t>(Combo1[pos].ListIndex() + 1);
     const int16_t *const columns = Start::ColumnCals + 1;

@@ -79,6 +79,12 @@ bool IsJulianDayText(const QString &text) {
     return true;
 }
 
+std::optional<int32_t> AdmissibleJulianDay(const QString &text) {
+    const double day = Val(text);
+    if (day < Calc::MinJD[Calc::Jewish] || day > Calc::MaxJD[Calc::Jewish]) return std::nullopt;
+    return ToLong(day);
+}
+
 int32_t ToLong(double x) {
     return static_cast<int32_t>(Arith::ToNearest(x));
 }

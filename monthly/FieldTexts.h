@@ -9,11 +9,15 @@
 //  - MyVal(text): Val, except that a text with "," is read by the locale's rules
 //  - IsJulianDayText(text): what the Julian Day field lets through while typing:
 //    nothing, or decimal digits only
+//  - AdmissibleJulianDay(text): the day a Julian Day text names when it lies in the
+//    program's range (the Jewish calendar's), checked on the number as typed, however
+//    long; nothing otherwise (an empty text counts as 0)
 //  - ToLong(x): the nearest whole number, ties to the even one
 #pragma once
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace Monthly {
 
@@ -26,6 +30,7 @@ QString MoonAgeText(float age);
 double Val(const QString &text);
 float MyVal(const QString &text);
 bool IsJulianDayText(const QString &text);
+std::optional<int32_t> AdmissibleJulianDay(const QString &text);
 int32_t ToLong(double x);
 
 } // namespace Monthly

@@ -7,6 +7,7 @@
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
 #include "monthly/FieldTexts.h"
+#include "monthly/MonthGrid.h"
 
 using namespace Monthly;
 
@@ -14,27 +15,25 @@ void MonthlyWindow::MSFlexGrid1_MouseDown(int pos) {
     platform::MSFlexGrid &grid = MSFlexGrid1[pos];
     const int row = grid.Row();
     const int col = grid.Col();
-    const int16_t c = Start::ColumnCals[pos];
+    int16_t cal = Start::ColumnCals[pos];
     if (col == 0 || grid.TextMatrix(row, col).isEmpty() ||
         grid.CellBackColor() == Start::BackColors[Start::SelectedDayBack])
         return;
     // A column shown disabled takes no edits: its calendar cannot reach the day.
-    if (Calc::CurrentJD < Calc::MinJD[c] || Calc::CurrentJD > Calc::MaxJD[c]) return;
+    if (Calc::CurrentJD < Calc::MinJD[cal] || Calc::CurrentJD > Calc::MaxJD[cal]) return;
     EditStarted = true;
     ChangeCals::MonthlySourceColumn = static_cast<int16_t>(pos);
 
     // Only the two cells change here; the refresh leaves this grid alone. The new day
-    // is painted last, so that it stays the grid's current cell.
+    // is styled last, so that it stays the grid's current cell.
+    const auto [oldRow, oldCol] = DayCellOf(cal, Calc::CalDates[cal][Calc::Day]);
     grid.SetRedraw(false);
-    RestoreHighlight(static_cast<int16_t>(pos));
-    PaintDay(grid, row, col, true, c);
+    platform::ShowCellStyle(grid, oldRow, oldCol, DayStyle(cal, false));
+    platform::ShowCellStyle(grid, row, col, DayStyle(cal, true));
     grid.SetRedraw(true);
     grid.Refresh();
 
-    Calc::CalDates[c][Calc::Day] = ToLong(Val(grid.TextMatrix(row, col)));
-    MonthGridSel[c][1] = static_cast<int16_t>(row);
-    MonthGridSel[c][2] = static_cast<int16_t>(col);
-    int16_t cal = c;
+    Calc::CalDates[cal][Calc::Day] = ToLong(Val(grid.TextMatrix(row, col)));
     ChangeCals::ChangeCal(cal);
     ChangeCals::MonthlySourceColumn = 0;
 }

@@ -3,6 +3,8 @@
 #include "monthly/MonthlyWindow.h"
 
 #include "engine/Calc.h"
+#include "engine/ChangeCals.h"
+#include "frame/AppState.h"
 #include "monthly/FieldTexts.h"
 #include "monthly/Hourglass.h"
 #include "monthly/ListItems.h"
@@ -10,47 +12,49 @@
 using namespace Monthly;
 
 void MonthlyWindow::FillColumnList(platform::ComboBox &field, const QStringList &items) {
-    LastText = field.Text();
+    const QString shown = field.Text();
     field.Clear();
     const Hourglass wait;
-    for (const QString &item : items)
-        field.AddItem(item);
-    field.SetText(LastText);
+    field.AddItems(items);
+    field.SetText(shown);
 }
 
 void MonthlyWindow::FillYearCombo(int pos) {
+    const int16_t cal = Start::ColumnCals[pos];
     QStringList years;
-    for (int32_t year = Calc::MinYear[CurCal]; year <= Calc::MaxYear[CurCal]; ++year)
+    for (int32_t year = Calc::MinYear[cal]; year <= Calc::MaxYear[cal]; ++year)
         years.append(QString::number(year));
     FillColumnList(Combo2[pos], years);
 }
 
 void MonthlyWindow::FillMonthCombo(int pos) {
+    const int16_t cal = Start::ColumnCals[pos];
     QStringList items;
-    for (int32_t month = 1; month <= MonthsInYear(CurCal); ++month)
-        items.append(MonthItemOf(CurCal, month));
+    for (int32_t month = 1; month <= MonthsInYear(cal); ++month)
+        items.append(MonthItemOf(cal, month));
     FillColumnList(Combo3[pos], items);
 }
 
 void MonthlyWindow::FillYearDayCombo(int pos) {
+    const int16_t cal = Start::ColumnCals[pos];
     QStringList days;
-    for (int32_t day = 1; day <= Calc::YearDays(CurCal); ++day)
-        days.append(CountItem(day, Calc::YearDays(CurCal)));
+    for (int32_t day = 1; day <= Calc::YearDays(cal); ++day)
+        days.append(CountItem(day, Calc::YearDays(cal)));
     FillColumnList(Combo4[pos], days);
 }
 
 void MonthlyWindow::FillWeekCombo(int pos) {
+    const int16_t cal = Start::ColumnCals[pos];
     QStringList weeks;
-    for (int32_t week = 1; week <= Calc::YearWeeks(CurCal); ++week)
-        weeks.append(CountItem(week, Calc::YearWeeks(CurCal)));
+    for (int32_t week = 1; week <= Calc::YearWeeks(cal); ++week)
+        weeks.append(CountItem(week, Calc::YearWeeks(cal)));
     FillColumnList(Combo5[pos], weeks);
 }
 
 void MonthlyWindow::FillMoonAgeCombo() {
-    const float age = MyVal(LastText);
+    const QString shown = MoonAgeText(ChangeCals::MoonAge);
     const Hourglass wait;
     Combo7.Clear();
-    for (const QString &item : MoonAges(age))
-        Combo7.AddItem(item);
-    Combo7.SetText(LastText.trimmed());
+    Combo7.AddItems(MoonAges(MyVal(shown)));
+    Combo7.SetText(shown);
 }

@@ -1,5 +1,5 @@
-// MonthlyWindow (instance frmMonthlyCal): the monthly calendars window, the selected day in four calendar
-// columns side by side with the day's facts below them.
+// MonthlyWindow (instance frmMonthlyCal): the monthly calendars window, the selected day in four
+// calendar columns side by side with the day's facts below them.
 //  - per column pos 1..4 (the calendar ColumnCals(pos)): Combo1 calendar selector,
 //    Combo2 year, Combo3 month, MSFlexGrid1 month grid, Combo4 year day, Combo5 week
 //  - window-wide: Combo6 week day, Combo7 moon age, Combo8 Julian Day (typed),
@@ -17,6 +17,7 @@
 #pragma once
 
 #include "frame/Windows.h"
+#include "monthly/ColumnContent.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/ControlArray.h"
@@ -66,26 +67,28 @@ class MonthlyWindow final : public MonthlyForm {
 
     // Display helpers.
     void MoveFocusOffColumn();
-    void RestoreHighlight(int16_t pos);
-    void PaintDay(platform::MSFlexGrid &grid, int row, int col, bool selected, int16_t cal);
-    bool GridDrawable(int16_t cal) const;
+    // A full list that still fits is kept and moved to the value; any other list
+    // becomes the single item.
+    void ShowField(platform::ComboBox &field, const Monthly::FieldContent &content);
 
     // Field events.
-    void Combo1_GotFocus(int pos);
     void Combo1_Click(int pos);
     void ColumnField_GotFocus(int pos, platform::ComboBox &field, void (MonthlyWindow::*fill)(int));
+    void ColumnField_DropDown(int pos, platform::ComboBox &field, void (MonthlyWindow::*fill)(int));
     void Combo2_Click(int pos);
     void Combo3_Click(int pos);
     void Combo4_Click(int pos);
     void Combo5_Click(int pos);
     void Combo6_Click();
-    void Combo7_GotFocus();
     void Combo7_DropDown();
     void Combo7_Click();
     void Combo8_DropDown();
     void Combo8_Change();
     void Combo8_KeyDown(int &keyCode);
+    void Combo8_LeftWindow();
     void SwapColumnCals(int pos);
+    // A day out of the range keeps the focus in the field, and a click that moved
+    // the focus away does nothing.
     void ApplyJulianDay();
     // A week-day or moon-age step: the new day, or the beep when it leaves the range.
     bool StepDays(double days);
@@ -97,7 +100,7 @@ class MonthlyWindow final : public MonthlyForm {
     void FillWeekCombo(int pos);
     void FillMoonAgeCombo();
     void FillJulianDayCombo();
-    void FillColumnList(platform::ComboBox &field, const QStringList &items);
+    static void FillColumnList(platform::ComboBox &field, const QStringList &items);
 
     // Grid events.
     void MSFlexGrid1_MouseDown(int pos);
@@ -108,15 +111,13 @@ class MonthlyWindow final : public MonthlyForm {
     void Command1_MouseDown(int index, int button);
     void Command2_Click();
 
-    // The calendar of the column whose field last got the focus.
-    int16_t CurCal = 0;
     // The user started a change in a column; SetCal takes the focus off a column it
     // hides or disables only then.
     bool EditStarted = false;
-    // The edited field's value when it got the focus or its last change was taken.
-    QString LastText;
-    // Row (1) and column (2) of the highlighted day in the grid of calendar c.
-    int16_t MonthGridSel[5][3] = {};
+    // The Julian Day field's text as last shown by the window or typed and let
+    // through: a refused keystroke brings it back. The other fields compare with
+    // the engine's tables, which hold what they showed before the user's change.
+    QString JulianDayText;
     // ApplyJulianDay is running: the focus moves it causes do not run it again.
     bool ApplyingJulianDay = false;
 };

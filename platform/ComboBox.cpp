@@ -1,7 +1,9 @@
 #include "ComboBox.h"
 
 #include "Input.h"
+#include "PressDiscard.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -48,17 +50,30 @@ ComboStyle ComboBox::Style() const {
 }
 
 void ComboBox::AddItem(const QString &item) {
+    AddItems(QStringList{item});
+}
+
+void ComboBox::AddItems(const QStringList &items) {
     if (count() > 0) {
-        addItem(item);
+        addItems(items);
         return;
     }
     // Qt selects the first item put into an empty list; the program's lists stay
     // without a selection, and a combo keeps its typed text.
     const QSignalBlocker blocker(this);
     const QString text = currentText();
-    addItem(item);
+    addItems(items);
     setCurrentIndex(-1);
     if (isEditable()) lineEdit()->setText(text);
+}
+
+void ComboBox::SetSingleItem(const QString &item) {
+    if (count() == 1 && currentIndex() == 0 && itemText(0) == item &&
+        (!isEditable() || lineEdit()->text() == item))
+        return;
+    Clear();
+    AddItem(item);
+    SetListIndex(0);
 }
 
 void ComboBox::Clear() {
@@ -126,7 +141,18 @@ void ComboBox::focusOutEvent(QFocusEvent *event) {
     quietActivation_ = true;
     QComboBox::focusOutEvent(event);
     quietActivation_ = false;
-    if (!IsInternalFocusMove(event)) emit LostFocus();
+    if (event->reason() == Qt::ActiveWindowFocusReason) emit LeftWindow();
+    // Opening the list moves the focus into it, with no popup reason on every platform.
+    const QWidget *now = QApplication::focusWidget();
+    if (IsInternalFocusMove(event) || (now && (now == view() || view()->isAncestorOf(now)))) return;
+    leaving_ = event->reason();
+    emit LostFocus();
+    leaving_ = Qt::OtherFocusReason;
+}
+
+void ComboBox::TakeFocusBack() {
+    setFocus(Qt::OtherFocusReason);
+    if (leaving_ == Qt::MouseFocusReason) DiscardNextMousePress();
 }
 
 void ComboBox::keyPressEvent(QKeyEvent *event) {

@@ -1,6 +1,7 @@
 // ComboBox: the windows' drop-down list and drop-down combo.
 //  - SetStyle: DropDownList (pick only, the default) or DropDownCombo (text can be typed)
-//  - AddItem, Clear, ListCount, List(i), ItemData / SetItemData, ListIndex (-1: none),
+//  - AddItem, AddItems (a whole list at once), Clear, ListCount, List(i), ItemData / SetItemData,
+//  ListIndex (-1: none),
 //    Text, BackColor / ForeColor (packed colours)
 //  - events: GotFocus, LostFocus, Click, DropDown, Change, KeyDown, KeyPress
 //
@@ -8,7 +9,10 @@
 //  - Click: the user picked an item (mouse, arrow keys, typing a first letter), or code
 //    changed ListIndex, or code set the Text of a drop-down list to another item. Code
 //    raises it synchronously, inside SetListIndex / SetText, and only when the index
-//    really changes. AddItem and Clear raise nothing; AddItem never selects an item.
+//    really changes. AddItem, AddItems and Clear raise nothing and never select an item.
+//  - SetSingleItem(text): the list holds that one item, selected, as Clear, AddItem and
+//    SetListIndex(0) leave it, but a list that already does is left alone (no repaint,
+//    no Click); the windows call it while Updating is set.
 //  - Change: the text of a drop-down combo changed by typing, or by SetText to another
 //    text (inside the call). Picking an item from the list raises Click, not Change.
 //  - DropDown: the list is about to open; a handler may still fill it.
@@ -16,7 +20,11 @@
 //    to 0 swallows the key. KeyPress(charCode) follows for keys that type a character
 //    (and Enter 13, Esc 27, Backspace 8); setting charCode to 0 swallows the character.
 //  - GotFocus / LostFocus: the keyboard focus entering or leaving the control; opening
-//    the list and switching to another application raise neither.
+//    the list and switching to another window or application raise neither.
+//  - LeftWindow: the user went to another window while the focus was in the control
+//    (it comes back there with the window, raising no GotFocus).
+//  - TakeFocusBack, while LostFocus is handled: the focus returns to the control, and
+//    a mouse press that took it away reaches nothing (no button is pushed by it).
 #pragma once
 
 #include "Control.h"
@@ -38,6 +46,8 @@ class ComboBox : public Control<QComboBox> {
     ComboStyle Style() const;
 
     void AddItem(const QString &item);
+    void AddItems(const QStringList &items);
+    void SetSingleItem(const QString &item);
     void Clear();
     int ListCount() const { return count(); }
     QString List(int index) const { return itemText(index); }
@@ -56,10 +66,12 @@ class ComboBox : public Control<QComboBox> {
     void SetForeColor(int32_t packed);
 
     void showPopup() override;
+    void TakeFocusBack();
 
   signals:
     void GotFocus();
     void LostFocus();
+    void LeftWindow();
     void Click();
     void DropDown();
     void Change();
@@ -74,6 +86,8 @@ class ComboBox : public Control<QComboBox> {
   private:
     void OnActivated();
     bool quietActivation_ = false;
+    // Why the focus is leaving, while LostFocus is handled.
+    Qt::FocusReason leaving_ = Qt::OtherFocusReason;
 };
 
 } // namespace platform

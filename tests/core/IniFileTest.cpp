@@ -61,12 +61,6 @@ TEST_F(IniReader, NamesMatchWithoutLetterCaseOrSurroundingBlanks) {
     EXPECT_EQ(ini.Value("CAL ENDARS", "AB"), "");
 }
 
-TEST_F(IniReader, NumberedKeyWrittenWithALeadingBlankMatches) {
-    const platform::IniFile ini = Write("[WEEKDAYS]\n1=Lundi\n 2 = Mardi\n");
-    EXPECT_EQ(ini.Value("WEEKDAYS", " 1"), "Lundi");
-    EXPECT_EQ(ini.Value("WEEKDAYS", "2"), "Mardi");
-}
-
 TEST_F(IniReader, MissingSectionKeyOrFileGivesNothing) {
     const platform::IniFile ini = Write("[A]\n1=x\n[B]\n");
     EXPECT_EQ(ini.Value("A", "2"), "");
@@ -120,19 +114,5 @@ TEST_F(IniReader, LineEndsOfEveryKind) {
     EXPECT_EQ(ini.Value("A", "3"), "lf");
     EXPECT_EQ(ini.Value("A", "4"), "last");
 }
-
-TEST_F(IniReader, ByteOrderMarkIsNotPartOfTheFirstSection) {
-    const platform::IniFile ini = Write("\xEF\xBB\xBF[A]\n1=\xC3\xA9t\xC3\xA9\n");
-    EXPECT_EQ(ini.Value("A", "1"), QString::fromUtf8("été"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Encodings, IniValues,
-    testing::Values(ValueCase{"Cp1252Punctuation", "1=\x91Hegira \x97 622\x92",
-                              QString::fromUtf8("‘Hegira — 622’")},
-                    ValueCase{"Utf8OutsideCp1252", "1=Dhu\xD2\x91l", QString::fromUtf8("Dhuґl")},
-                    // One byte that is not UTF-8 makes the whole file 8-bit text.
-                    ValueCase{"MixedIsCp1252", "1=\xC3\xA9 \xE9", QString::fromUtf8("Ã© é")}),
-    [](const testing::TestParamInfo<ValueCase> &info) { return info.param.name; });
 
 } // namespace

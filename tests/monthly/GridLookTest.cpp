@@ -5,20 +5,21 @@
 #include "MonthlyFixture.h"
 
 #include <QCoreApplication>
+#include <QDate>
 
 namespace {
 
 TEST_F(MonthlyWindowTest, MonthGridsPaintAsThePlainWayDoes) {
-    const CalendarDay days[] = {{14, 3, 2024}, {15, 3, 2024}, {29, 2, 2024}, {1, 1, 2000},
-                                {30, 9, 2027}, {31, 12, 622}, {31, 12, 3000}};
-    for (const CalendarDay &day : days) {
-        GoToGregorian(day.Day, day.Month, day.Year);
+    const QDate days[] = {{2024, 3, 14}, {2024, 3, 15}, {2024, 2, 29}, {2000, 1, 1},
+                          {2027, 9, 30}, {622, 12, 31}, {3000, 12, 31}};
+    for (const QDate &day : days) {
+        GoTo(static_cast<int32_t>(day.toJulianDay()));
         QCoreApplication::processEvents();
         for (int pos = 1; pos <= 4; ++pos) {
             platform::MSFlexGrid &grid = Window().MSFlexGrid1[pos];
             if (!grid.isVisible()) continue;
             EXPECT_EQ(GrabbedGrid(grid), ReferenceGrid(grid))
-                << day.Day << "." << day.Month << "." << day.Year << " column " << pos;
+                << day.toString(Qt::ISODate).toStdString() << " column " << pos;
         }
     }
 }

@@ -1,14 +1,11 @@
 // The typed Julian Day: digits only, applied on Enter, on a pick and on leaving the
-// field, refused with a message outside the range.
-#include "MonthlyFixture.h"
-
+// field or the window, refused with a message outside the range.
 #include "FakeWindows.h"
+#include "MonthlyFixture.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 
-#include <QAbstractItemView>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -18,8 +15,8 @@ const QString RangeMessage = QString("Julian Days admissible range:\n1721319 \u2
 struct TypedCase {
     const char *name;
     const char *typed;
+    bool openList; // the list was opened and closed before Enter
     bool applied;
-    int beeps;
 };
 
 class TypedJulianDayTest : public MonthlyWindowTest,
@@ -29,11 +26,10 @@ TEST_P(TypedJulianDayTest, EnterAppliesADayInRangeAndRefusesTheRest) {
     const TypedCase &c = GetParam();
     const int32_t start = Calc::CurrentJD;
     TypeJulianDay(c.typed);
-    EXPECT_EQ(alerts->Beeps, c.beeps);
-    const QString text = Window().Combo8.Text();
+    if (c.openList) OpenAndCloseJulianDayList();
     QTest::keyClick(&Window().Combo8, Qt::Key_Return);
     if (c.applied) {
-        ExpectWindowShows(text.toInt());
+        ExpectShows(QString(c.typed).toInt());
         EXPECT_TRUE(alerts->Messages.empty());
     } else {
         EXPECT_EQ(Calc::CurrentJD, start);
@@ -45,112 +41,73 @@ TEST_P(TypedJulianDayTest, EnterAppliesADayInRangeAndRefusesTheRest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Typing, TypedJulianDayTest,
-                         testing::Values(TypedCase{"Valid", "2451545", true, 0},
-                                         TypedCase{"FirstOfTheRange", "1721319", true, 0},
-                                         TypedCase{"LastOfTheRange", "2817404", true, 0},
-                                         TypedCase{"BelowTheRange", "1000", false, 0},
-                                         TypedCase{"AboveTheRange", "2817405", false, 0},
-                                         TypedCase{"Empty", "", false, 0}),
+                         testing::Values(TypedCase{"LastOfTheRange", "2817404", false, true},
+                                         TypedCase{"AboveTheRange", "2817405", false, false},
+                                         TypedCase{"Empty", "", false, false},
+                                         TypedCase{"AfterTheListWasOpened", "2451600", true, true},
+                                         // 2^32 + 2451545 is no day, whatever 32 bits make of it.
+                                         TypedCase{"TenDigitsAfterTheListWasOpened", "4297418841",
+                                                   true, false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(MonthlyWindowTest, ADecimalSignIsRefusedAtItsKeystroke) {
-    const QString before = Window().Combo8.Text();
+TEST_F(MonthlyWindowTest, ARefusedKeystrokeLeavesTheTypedDigits) {
     TypeJulianDay("12");
-    EXPECT_EQ(Window().Combo8.Text(), "12");
-    QTest::keyClick(&Window().Combo8, '.');
-    EXPECT_EQ(alerts->Beeps, 1);
-    EXPECT_EQ(Window().Combo8.Text(), before);
-    QTest::keyClicks(&Window().Combo8, ",5");
-    EXPECT_EQ(alerts->Beeps, 2);
-    EXPECT_FALSE(Window().Combo8.Text().contains(QRegularExpression("[.,]")));
-}
-
-TEST_F(MonthlyWindowTest, LettersAreRefused) {
-    const QString before = Window().Combo8.Text();
-    TypeJulianDay("abc");
+    QTest::keyClicks(&Window().Combo8, ".,a");
     EXPECT_EQ(alerts->Beeps, 3);
-    EXPECT_EQ(Window().Combo8.Text(), before);
+    EXPECT_EQ(Window().Combo8.Text(), "12");
 }
 
-TEST_F(MonthlyWindowTest, LeavingTheFieldAppliesTheTypedDay) {
-    TypeJulianDay("2451545");
-    QTest::keyClick(&Window().Combo8, Qt::Key_Tab);
-    ExpectWindowShows(2451545);
+TEST_F(MonthlyWindowTest, TypingInTheFilledListCompletesNothing) {
+    TypeJulianDay("17213");
+    OpenAndCloseJulianDayList(); // the list holds 1721319 and 1721424
+    QTest::keyClicks(&Window().Combo8, "1");
+    EXPECT_EQ(Window().Combo8.Text(), "172131");
 }
 
-TEST_F(MonthlyWindowTest, LeavingTheFieldAfterEnterAppliesNothingMore) {
+TEST_F(MonthlyWindowTest, LeavingTheFieldAppliesTheTypedDayOnce) {
     QTest::mouseClick(&Window().Command2[ChangeCals::MoonPhase], Qt::LeftButton);
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     TypeJulianDay("2451545");
-    QTest::keyClick(&Window().Combo8, Qt::Key_Return);
-    const int refreshes = Log.MoonResets;
     QTest::keyClick(&Window().Combo8, Qt::Key_Tab);
-    EXPECT_FALSE(Window().Combo8.hasFocus());
-    EXPECT_EQ(Log.MoonResets, refreshes);
-    EXPECT_TRUE(alerts->Messages.empty());
+    ExpectShows(2451545);
+    EXPECT_EQ(Log.MoonResets, 2);
 }
 
-TEST_F(MonthlyWindowTest, ATypedDayThatHidesAnEnteredColumnIsAppliedOnce) {
-    QTest::mouseClick(&Window().Command2[ChangeCals::MoonPhase], Qt::LeftButton);
-    Window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
-    Pick(Window().Combo2[4], Window().Combo2[4].Text()); // the user was in the Moslem column
-    const int refreshes = Log.MoonResets;
-
-    TypeJulianDay("1900000"); // before the Moslem epoch
-    QTest::keyClick(&Window().Combo8, Qt::Key_Return);
-    ExpectWindowShows(1900000);
-    EXPECT_EQ(Log.MoonResets, refreshes + 1);
-    // The focus leaves the hidden column's neighbourhood for the options button.
-    EXPECT_TRUE(Window().Command1[3].hasFocus());
-}
-
-TEST_F(MonthlyWindowTest, LeavingAnOutOfRangeFieldShowsTheMessageOnceAndKeepsTheFocus) {
-    TypeJulianDay("1000");
-    QTest::keyClick(&Window().Combo8, Qt::Key_Tab);
-    EXPECT_EQ(alerts->Messages.size(), 1u);
-    EXPECT_TRUE(Window().Combo8.hasFocus());
-    EXPECT_EQ(Calc::CurrentJD, Gregorian(14, 3, 2024));
-}
-
-struct ListCase {
-    const char *name;
-    int32_t day;
-    int count;
-};
-
-class JulianDayListTest : public MonthlyWindowTest, public testing::WithParamInterface<ListCase> {};
-
-TEST_P(JulianDayListTest, HoldsTheCurrentDayOnceInOrder) {
-    GoTo(GetParam().day);
-    platform::ComboBox &field = Window().Combo8;
-    QTest::mouseClick(field.lineEdit(), Qt::LeftButton);
-    QTest::keyClick(&field, Qt::Key_F4);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return field.view()->isVisible(); }));
-    QTest::keyClick(field.view(), Qt::Key_Escape);
-
-    ASSERT_EQ(field.ListCount(), GetParam().count);
-    int found = 0;
-    for (int i = 0; i < field.ListCount(); ++i) {
-        if (i > 0) {
-            EXPECT_LT(field.List(i - 1).toInt(), field.List(i).toInt()) << "at " << i;
-        }
-        found += field.List(i).toInt() == GetParam().day;
+// Typed, then another of the program's windows taken up: the field shows the day every
+// column shows, the typed one when it is a day of the range.
+TEST_F(MonthlyWindowTest, GoingToAnotherWindowLeavesNoTypedTextBehind) {
+    const std::pair<const char *, int32_t> cases[] = {{"2451545", 2451545}, {"245", 2451545}};
+    for (const auto &[typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        TypeJulianDay(typed);
+        YearForm &other = *YearWindowOf(Calc::Gregorian);
+        other.Show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        ExpectShows(shown);
     }
-    EXPECT_EQ(found, 1);
-    EXPECT_EQ(field.Text(), QString::number(GetParam().day));
 }
 
-// 1 January of the Julian year 5 is Julian Day 1722885.
-INSTANTIATE_TEST_SUITE_P(Days, JulianDayListTest,
-                         testing::Values(ListCase{"LastDayOfALeapYear", 1722884, 3004},
-                                         ListCase{"FirstDayOfAYear", 1722885, 3003}),
-                         [](const auto &info) { return std::string(info.param.name); });
+// The click that takes the focus from a refused day changes nothing, and the button
+// it hit is not left pushed.
+TEST_F(MonthlyWindowTest, ARefusedDayVoidsTheClickThatLeftTheField) {
+    const int32_t start = Calc::CurrentJD;
+    TypeJulianDay("0");
+    ClickDay(2, 20);
+    EXPECT_EQ(alerts->Messages.size(), 1u);
+    EXPECT_EQ(Calc::CurrentJD, start);
+    EXPECT_TRUE(Window().Combo8.hasFocus());
 
-TEST_F(MonthlyWindowTest, PickingFromTheJulianDayListAppliesTheDay) {
-    Pick(Window().Combo8, "2451558"); // 1 January 2000 of the Julian calendar
-    ExpectWindowShows(2451558);
+    platform::CommandButton &today = Window().Command1[2];
+    QTest::mousePress(&today, Qt::LeftButton);
+    EXPECT_EQ(alerts->Messages.size(), 2u);
+    EXPECT_FALSE(today.isDown());
+    QTest::mouseRelease(&today, Qt::LeftButton);
+    EXPECT_EQ(Calc::CurrentJD, start);
+    EXPECT_TRUE(Window().Combo8.hasFocus());
 }
 
 } // namespace

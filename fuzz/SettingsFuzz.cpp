@@ -1,0 +1,85 @@
+// The settings reader through start-up's reading: whatever the settings file
+// holds, every setting reads inside its bounds, and writing them all back and
+// reading again gives the same values (the writer keeps the rest of the file).
+#include "FuzzCheck.h"
+
+#include "engine/Calc.h"
+#include "frame/AppState.h"
+#include "frame/SettingsTable.h"
+#include "platform/core/Settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// In memory, where the store's sync costs nothing.
+QString File() {
+    static QTemporaryDir folder(QStringLiteral("/dev/shm/orvanta-fuzz-XXXXXX"));
+    static QTemporaryDir fallback;
+    return (folder.isValid() ? folder.path() : fallback.path()) + QStringLiteral("/Orvanta.conf");
+}
+
+struct Snapshot {
+    int16_t ColumnCals[5];
+    int16_t FirstWeekDay[5];
+    int16_t WinTop[7];
+    int16_t WinLeft[7];
+    int16_t MoslemType, StartupWindow, ShowTips;
+    QString Language;
+
+    static Snapshot Take() {
+        Snapshot s{};
+        std::memcpy(s.ColumnCals, Start::ColumnCals, sizeof s.ColumnCals);
+        std::memcpy(s.FirstWeekDay, Calc::FirstWeekDay, sizeof s.FirstWeekDay);
+        std::memcpy(s.WinTop, Start::WinTop, sizeof s.WinTop);
+        std::memcpy(s.WinLeft, Start::WinLeft, sizeof s.WinLeft);
+        s.MoslemType = Calc::MoslemType;
+        s.StartupWindow = Start::StartupWindow;
+        s.ShowTips = Start::ShowTips;
+        s.Language = Start::LanguageName;
+        return s;
+    }
+    bool operator==(const Snapshot &) const = default;
+};
+
+void ReadAll() {
+    Start::ResetState();
+    Calc::Reset();
+    Start::ReadSettings();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    platform::SetSettingsFile(File());
+    {
+        QFile file(File());
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+    }
+    ReadAll();
+    int16_t sorted[4];
+    std::copy(Start::ColumnCals + 1, Start::ColumnCals + 5, sorted);
+    std::sort(sorted, sorted + 4);
+    FUZZ_CHECK(sorted[0] == 1 && sorted[1] == 2 && sorted[2] == 3 && sorted[3] == 4);
+    for (int cal = 1; cal <= 4; ++cal)
+        FUZZ_CHECK(Calc::FirstWeekDay[cal] >= 1 && Calc::FirstWeekDay[cal] <= 7);
+    FUZZ_CHECK(Start::StartupWindow >= 0 && Start::StartupWindow <= 4);
+
+    const Snapshot read = Snapshot::Take();
+    Start::WriteOptions({Calc::MoslemType,
+                         {0, Calc::FirstWeekDay[1], Calc::FirstWeekDay[2], Calc::FirstWeekDay[3],
+                          Calc::FirstWeekDay[4]},
+                         Start::LanguageName,
+                         Start::StartupWindow,
+                         Start::ShowTips});
+    Start::WriteWindowPositions();
+    Start::WriteColumnCals();
+    ReadAll();
+    FUZZ_CHECK(Snapshot::Take() == read);
+    return 0;
+}
