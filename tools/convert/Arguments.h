@@ -12,7 +12,7 @@
 
 namespace Convert {
 
-enum class Command { Help, Day, Table };
+enum class Command { Help, Version, Day, Table };
 
 using Settings = Calc::EngineSettings;
 
