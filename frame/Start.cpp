@@ -2,6 +2,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "frame/AppState.h"
 #include "frame/Language.h"
 #include "frame/SettingsTable.h"
@@ -62,9 +63,10 @@ void Main() {
     platform::WaitWithoutInput(deadline, [] { return frmAbout->Exposed(); });
 
     FillColumnLeft();
-    Calc::InitCalendarTables();
+    Calc::StartEngine({Calc::MoslemType,
+                       {Calc::FirstWeekDay[Calc::Julian], Calc::FirstWeekDay[Calc::Gregorian],
+                        Calc::FirstWeekDay[Calc::Jewish], Calc::FirstWeekDay[Calc::Moslem]}});
     LoadLanguage(LanguageName);
-    Calc::SetMoslemType();
     TakeTodayAsGregorian();
     Calc::FromGregorian();
     Calc::ToJulian();
