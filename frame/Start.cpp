@@ -5,6 +5,7 @@
 #include "frame/AppState.h"
 #include "frame/Language.h"
 #include "frame/SettingsTable.h"
+#include "frame/Tooltips.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
@@ -66,6 +67,7 @@ void Main() {
     ChangeCals::SetDayFacts();
 
     CreateCalendarWindows();
+    if (ShowTips != 0) ChangeCals::SetToolTips();
 
     // The splash is not to be used meanwhile, so no window event is handled.
     while (platform::Now() < deadline) {
