@@ -1,31 +1,33 @@
 // Orvanta, the windowed program: the windows are made known to the frame, start-up
 // opens the startup window, and window events drive the program until it ends.
+#include "CommandLine.h"
+#include "ProgramWindows.h"
+
 #include "artwork/Artwork.h"
 #include "frame/ProgramEnd.h"
 #include "frame/Start.h"
-#include "frame/Windows.h"
-#include "monthly/MonthlyWindow.h"
-#include "moon/MoonWindow.h"
 #include "platform/App.h"
 #include "platform/FormRef.h"
 #include "platform/WidgetAlerts.h"
-#include "yearwindows/YearWindow.h"
 
 #include <QApplication>
 
-int main() {
-    // The program takes no command line: Qt is given the program's name alone.
-    int argc = 1;
+int main(int argc, char **argv) {
+    // --help and --version answer without a display; the windows take no arguments.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
+
+    // Qt is given the program's name alone, so no toolkit option changes the program.
+    int qtArgc = 1;
     char name[] = "orvanta";
-    char *argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    char *qtArgv[] = {name, nullptr};
+    QApplication application(qtArgc, qtArgv);
     platform::InitApplication();
     platform::InstallWidgetAlerts();
     QApplication::setWindowIcon(Artwork::ProgramIcon());
+    // The installed desktop entry: the desktop shows its name and icon for our windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
 
-    RegisterWindows({[] { return new MonthlyWindow(); },
-                     [](int16_t cal) { return new YearWindow(cal); },
-                     [] { return new MoonWindow(); }});
+    RegisterProgramWindows();
     Start::Main();
     const int code = QApplication::exec();
 

@@ -6,6 +6,8 @@
 #include "platform/core/Files.h"
 #include "platform/core/Program.h"
 
+#include <QDir>
+#include <optional>
 #include <string>
 
 namespace Start {
@@ -13,6 +15,19 @@ namespace Start {
 namespace {
 
 const QString Extension = QStringLiteral(".lng");
+
+// A stored name can be megabytes long; the message shows enough of it to be
+// recognised, not a text no message box can lay out.
+QString ShownName(const QString &name) {
+    constexpr qsizetype Shown = 255;
+    return name.size() <= Shown ? name : name.first(Shown) + QChar(0x2026);
+}
+
+// Only names that LoadLanguage accepts, and that read as a name, are offered.
+bool LoadableName(const QString &file) {
+    return file.size() > Extension.size() && !file.contains(u"..") && !file.contains(u'\\') &&
+           !file.contains(u'/');
+}
 
 // An entry keeps its current text when the file has none for it.
 void ReadEntry(const platform::IniFile &file, const char *section, int entry, std::string &text) {
@@ -66,14 +81,17 @@ void LoadLanguage(QString &name) {
         const QString folder = platform::ProgramFolder();
         const QString file =
             name.contains(u"..") ? QString() : platform::FindFile(folder, name + Extension);
-        if (file.isEmpty()) {
-            const QString fileNotFound = QString::fromStdString(Texts::StringTexts[Texts::TextFileNotFound]);
-            platform::MsgBox(folder + u'/' + name + Extension + QStringLiteral("\n\n") +
+        const std::optional<platform::IniFile> ini =
+            file.isEmpty() ? std::nullopt : platform::IniFile::Load(file);
+        if (ini) {
+            ReadLanguageFile(*ini);
+        } else {
+            const QString fileNotFound =
+                QString::fromStdString(Texts::StringTexts[Texts::TextFileNotFound]);
+            platform::MsgBox(folder + u'/' + ShownName(name) + Extension + QStringLiteral("\n\n") +
                                  fileNotFound,
                              platform::ProgramTitle());
             name = QLatin1String(Texts::EnglishDefault);
-        } else {
-            ReadLanguageFile(platform::IniFile::Load(file));
         }
     }
     // The names were just written in the common-year layout; a leap year
@@ -83,9 +101,10 @@ void LoadLanguage(QString &name) {
 
 QStringList LanguageNames() {
     QStringList names{QLatin1String(Texts::EnglishDefault)};
-    for (const QString &file : platform::ListFiles(platform::ProgramFolder(), u'*' + Extension)) {
+    const QDir folder(platform::ProgramFolder());
+    for (const QString &file : platform::ListFiles(folder.path(), u'*' + Extension)) {
+        if (!LoadableName(file) || !platform::IniFile::Load(folder.filePath(file))) continue;
         const QString base = file.chopped(Extension.size());
-        if (base.isEmpty()) continue;
         const QString name = base.first(1).toUpper() + base.sliced(1).toLower();
         if (!names.contains(name)) names.append(name);
     }

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <optional>
 #include <type_traits>
+#include <vector>
 
 namespace Start {
 
@@ -113,6 +114,22 @@ void CheckColumnCals() {
     }
 }
 
+// The stored number by the rules of the header, or the default.
+int16_t NumberOf(const Setting &setting, const QString &stored) {
+    const std::optional<int16_t> number = ParseNumber(stored);
+    if (number && *number >= setting.Low && *number <= setting.High) return *number;
+    return *ParseNumber(setting.Default);
+}
+
+// Values written together replace the store's file once.
+struct Batch {
+    std::vector<platform::SettingValue> Values;
+    void Add(const Setting &setting, const QString &value) {
+        Values.push_back({setting.Section, setting.Key, value});
+    }
+    void Add(const Setting &setting, int16_t value) { Add(setting, QString::number(value)); }
+};
+
 } // namespace
 
 const Setting &SettingOf(const int16_t &variable) {
@@ -127,9 +144,7 @@ QString ReadSetting(const Setting &setting) {
 }
 
 int16_t ReadNumber(const Setting &setting) {
-    const std::optional<int16_t> stored = ParseNumber(ReadSetting(setting));
-    if (stored && *stored >= setting.Low && *stored <= setting.High) return *stored;
-    return *ParseNumber(setting.Default);
+    return NumberOf(setting, ReadSetting(setting));
 }
 
 void WriteSetting(const Setting &setting, const QString &value) {
@@ -141,34 +156,43 @@ void WriteSetting(const Setting &setting, int16_t value) {
 }
 
 void ReadSettings() {
+    platform::CleanSettingsFolder();
+    const platform::StoredSettings store = platform::LoadSettings();
     for (const Setting &setting : Table) {
+        const QString stored = store.Value(setting.Section, setting.Key, setting.Default);
         if (setting.Number != nullptr)
-            *setting.Number = ReadNumber(setting);
+            *setting.Number = NumberOf(setting, stored);
         else
-            *setting.Text = ReadSetting(setting);
+            *setting.Text = stored;
     }
     CheckColumnCals();
 }
 
 void WriteOptions(const StoredOptions &options) {
-    WriteSetting(SettingOf(Calc::MoslemType), options.MoslemType);
+    Batch batch;
+    batch.Add(SettingOf(Calc::MoslemType), options.MoslemType);
     for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal)
-        WriteSetting(SettingOf(Calc::FirstWeekDay[cal]), options.FirstWeekDay[cal]);
-    WriteSetting(SettingOf(LanguageName), options.Language);
-    WriteSetting(SettingOf(StartupWindow), options.StartupWindow);
-    WriteSetting(SettingOf(ShowTips), options.ShowTips);
+        batch.Add(SettingOf(Calc::FirstWeekDay[cal]), options.FirstWeekDay[cal]);
+    batch.Add(SettingOf(LanguageName), options.Language);
+    batch.Add(SettingOf(StartupWindow), options.StartupWindow);
+    batch.Add(SettingOf(ShowTips), options.ShowTips);
+    platform::WriteSettings(batch.Values);
 }
 
 void WriteWindowPositions() {
+    Batch batch;
     for (int16_t window = 1; window <= WindowCount; ++window) {
-        WriteSetting(SettingOf(WinTop[window]), WinTop[window]);
-        WriteSetting(SettingOf(WinLeft[window]), WinLeft[window]);
+        batch.Add(SettingOf(WinTop[window]), WinTop[window]);
+        batch.Add(SettingOf(WinLeft[window]), WinLeft[window]);
     }
+    platform::WriteSettings(batch.Values);
 }
 
 void WriteColumnCals() {
+    Batch batch;
     for (int16_t column = 1; column <= 4; ++column)
-        WriteSetting(SettingOf(ColumnCals[column]), ColumnCals[column]);
+        batch.Add(SettingOf(ColumnCals[column]), ColumnCals[column]);
+    platform::WriteSettings(batch.Values);
 }
 
 } // namespace Start

@@ -1,12 +1,14 @@
 // The program's settings in the per-user store: every section, key and
 // default is declared once, in one table, each bound to the variable that
 // holds its value while the program runs.
-// - ReadSettings(): the first two steps of start-up: every setting read into
-//   its variable (in the table's order), then ColumnCals checked
+// - ReadSettings(): the first two steps of start-up: what a killed write left
+//   behind cleaned away, the store read once and every setting taken into its
+//   variable (in the table's order), then ColumnCals checked
 // - WriteOptions(options): what Apply in the options window stores, in its order
 // - WriteWindowPositions(): "Top" and "Left" of the six windows from WinTop
 //   and WinLeft, in the order of the exit
 // - WriteColumnCals(): "Calendar1".."Calendar4" from ColumnCals
+//   Each of the three writes its values in one replacement of the store.
 // - SettingOf(variable), ReadSetting(setting), WriteSetting(setting, value):
 //   one setting through the table
 //

@@ -1,15 +1,16 @@
 #include "yearwindows/YearWindow.h"
 
 #include "artwork/Artwork.h"
+#include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/Pictures.h"
 #include "frame/Start.h"
 #include "frame/WindowManagement.h"
-#include "frame/about/AboutWindow.h"
 #include "platform/Input.h"
 #include "yearwindows/YearCals.h"
+#include "yearwindows/YearGrid.h"
 
 #include <QSize>
 #include <array>
@@ -32,42 +33,39 @@ constexpr int YearListWidth = 840;
 constexpr int NextYearLeft = 3341;
 constexpr int CommandLeft[] = {3747, 4243, 4739, 5239}; // Command1(3..6)
 
-// The grid of a 20-column year (the week-day column and 18 week columns, as the year
-// grid lays it out) under the toolbar; the window ends at its edges.
+// The grid under the toolbar; LoadYearForm sizes it.
 constexpr int GridTop = 430;
-constexpr int GridWidth = 345 + 18 * 300 + 38;
-constexpr int GridHeight = 28 * 195 + 4 * 360 + 68;
+
+// The calendar's picture, seen while the grid is hidden.
+constexpr int PictureLeft = 1448;
+constexpr int PictureTop = 2040;
+constexpr int PictureSide = 3000;
 
 // Text of the year list: red 80, green 40, blue 00.
 constexpr int32_t YearListForeColor = 0x004080;
 
-// The moon button in front takes its place in the tab order after Command1(7..9).
-constexpr int MoonTabIndex = 3;
-
 constexpr int ExitIndex = 6;
-constexpr int AboutIndex = 5;
 
-// The calendar that button Command1(index), index 7..9, opens: the three other
-// calendars in increasing order.
-int16_t OtherCalendar(int16_t cal, int index) {
-    const int16_t other = static_cast<int16_t>(index - 6);
-    return other < cal ? other : static_cast<int16_t>(other + 1);
+QSize PixelSize(int width, int height) {
+    return {platform::TwipsToPixels(width), platform::TwipsToPixels(height)};
 }
 
 QIcon ButtonFace(Artwork::ButtonKind kind, int width) {
-    const QSize size(platform::TwipsToPixels(width), platform::TwipsToPixels(BarHeight));
+    const QSize size = PixelSize(width, BarHeight);
     return Start::SharpPicture(
         [kind, size](qreal ratio) { return Artwork::ButtonPicture(kind, size, ratio); });
 }
 
 QIcon MoonFace(int phase) {
-    const QSize size(platform::TwipsToPixels(WideButton), platform::TwipsToPixels(BarHeight));
+    const QSize size = PixelSize(WideButton, BarHeight);
     return Start::SharpPicture(
         [phase, size](qreal ratio) { return Artwork::MoonPhaseButton(phase, size, ratio); });
 }
 
-QString CalendarName(int16_t cal) {
-    return QString::fromStdString(Texts::CalendarNames[cal]);
+QIcon CalendarFace(int16_t cal) {
+    const QSize size = PixelSize(PictureSide, PictureSide);
+    return Start::SharpPicture(
+        [cal, size](qreal ratio) { return Artwork::CalendarPicture(cal, size, ratio); });
 }
 
 } // namespace
@@ -76,6 +74,15 @@ YearWindow::YearWindow(int16_t cal)
     : YearForm(QString::fromLatin1(WindowNames.at(cal))), CalendarId(cal),
       Command1(this, QStringLiteral("Command1")), Command2(this, QStringLiteral("Command2")),
       Combo1(this, QStringLiteral("Combo1")), MSFlexGrid1(this, QStringLiteral("MSFlexGrid1")) {
+    // The Jewish calendar reaches every day the program accepts: its grid is never
+    // hidden, and its window has no picture.
+    if (cal != Calc::Jewish) {
+        Image1.emplace(this, QStringLiteral("Image1"));
+        Image1->Move(PictureLeft, PictureTop, PictureSide, PictureSide);
+        Image1->SetStretch(true);
+        Image1->SetPicture(CalendarFace(cal));
+        Image1->ZOrder(1);
+    }
     int tab = 0;
     for (int index = 7; index <= 9; ++index) {
         Command1[index].Move(OtherCalendarLeft[index - 7], BarTop, WideButton, BarHeight);
@@ -104,11 +111,10 @@ YearWindow::YearWindow(int16_t cal)
         Command1[index].SetPicture(ButtonFace(Faces[index - 3], WideButton));
         Command1[index].SetTabIndex(tab++);
     }
-    MSFlexGrid1.Move(0, GridTop, GridWidth, GridHeight);
+    MSFlexGrid1.SetRows(YearCals::GridRows);
+    MSFlexGrid1.SetCols(YearCals::GridCols(cal));
+    MSFlexGrid1.Move(0, GridTop, 0, 0);
     MSFlexGrid1.SetTabIndex(tab);
-    // The inner area ends at the grid's edges, as they land on the screen's pixels.
-    SetWidth(Width() - ScaleWidth() + MSFlexGrid1.Left() + MSFlexGrid1.Width());
-    SetHeight(Height() - ScaleHeight() + MSFlexGrid1.Top() + MSFlexGrid1.Height());
 
     for (int index = 1; index <= 9; ++index) {
         connect(&Command1[index], &platform::CommandButton::Click, this,
@@ -118,46 +124,45 @@ YearWindow::YearWindow(int16_t cal)
     }
     for (auto &moon : Command2)
         connect(&moon, &platform::CommandButton::Click, this, [] { YearCals::ShowMoon(); });
+    connect(&Combo1, &platform::ComboBox::GotFocus, this, &YearWindow::Combo1_GotFocus);
+    connect(&Combo1, &platform::ComboBox::Click, this,
+            [this] { YearCals::YearListClick(*this, CalendarId); });
+    connect(&MSFlexGrid1, &platform::MSFlexGrid::MouseDown, this,
+            [this](int button, int, int, int) { MSFlexGrid1_MouseDown(button); });
+    connect(&MSFlexGrid1, &platform::MSFlexGrid::DblClick, this, [] { YearCals::ShowMonthly(); });
 }
 
 void YearWindow::Form_Load() {
-    SetCaption(CalendarName(CalendarId));
+    YearCals::LoadYearForm(*this, CalendarId);
     SetBackColor(Start::BackColors[CalendarId]);
     Combo1.SetBackColor(Start::BackColors[CalendarId]);
     Combo1.SetForeColor(YearListForeColor);
     for (int index = 7; index <= 9; ++index)
-        Command1[index].SetBackColor(Start::BackColors[OtherCalendar(CalendarId, index)]);
+        Command1[index].SetBackColor(Start::BackColors[YearCals::OtherCalendar(CalendarId, index)]);
     Start::PlaceWindow(*this, Start::WinTop[CalendarId], Start::WinLeft[CalendarId]);
 }
 
 void YearWindow::Form_Unload() {
-    YearCals::UnloadYearForm(*this);
+    YearCals::UnloadYearForm(*this, CalendarId);
 }
 
-// So far the names on the other-calendar buttons and the moon of the day; the year
-// itself is drawn by the year grid.
+void YearWindow::Form_Resize() {
+    if (CalendarId == Calc::Jewish && WindowState() == 0) YearCals::JewishWidth(*this);
+}
+
 void YearWindow::SetYearForm() {
-    for (int index = 7; index <= 9; ++index)
-        Command1[index].SetCaption(CalendarName(OtherCalendar(CalendarId, index)).left(3));
-    const int front = ChangeCals::MoonPhase;
-    for (int phase = 0; phase <= 8; ++phase)
-        Command2[phase].SetTabStop(phase == front);
-    Command2[front].ZOrder(0);
-    Command2[front].SetTabIndex(MoonTabIndex);
+    YearCals::SetYearForm(*this, CalendarId);
 }
 
 void YearWindow::Command1_Click(int index) {
-    if (index == AboutIndex) {
-        frmAbout->Show();
-    } else if (index == ExitIndex) {
-        ChangeCals::CloseWindow(*this, CalendarId);
-        ChangeCals::UpdateExitTips();
-    } else if (index >= 7) {
-        YearForm &other = *YearWindowOf(OtherCalendar(CalendarId, index));
-        other.SetYearForm();
-        other.Show();
-        ChangeCals::SetExitTips();
+    if (index < 7) {
+        YearCals::YearCommand(*this, CalendarId, index);
+        return;
     }
+    YearForm &other = *YearWindowOf(YearCals::OtherCalendar(CalendarId, index));
+    other.SetYearForm();
+    other.Show();
+    ChangeCals::SetExitTips();
 }
 
 void YearWindow::Command1_MouseDown(int index, int button) {
@@ -165,4 +170,13 @@ void YearWindow::Command1_MouseDown(int index, int button) {
         int16_t window = CalendarId;
         ChangeCals::ExitProgram(window);
     }
+}
+
+void YearWindow::Combo1_GotFocus() {
+    LastYearText = Combo1.Text();
+    if (Combo1.ListCount() == 1) YearCals::FillYearList(*this, CalendarId);
+}
+
+void YearWindow::MSFlexGrid1_MouseDown(int button) {
+    if (button == platform::MouseLeft) YearCals::SelectDay(*this, CalendarId);
 }

@@ -1,8 +1,7 @@
 #include "platform/core/IniFile.h"
 
+#include "platform/core/Files.h"
 #include "platform/core/TextDecoding.h"
-
-#include <QFile>
 
 namespace platform {
 
@@ -43,10 +42,10 @@ QString FirstCharacters(const QString &text, int count) {
 
 } // namespace
 
-IniFile IniFile::Load(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return Parse(DecodeText(file.readAll()));
+std::optional<IniFile> IniFile::Load(const QString &path) {
+    const std::optional<QByteArray> bytes = ReadSmallFile(path, MaxFileBytes);
+    if (!bytes) return std::nullopt;
+    return Parse(DecodeText(*bytes));
 }
 
 IniFile IniFile::Parse(const QString &text) {

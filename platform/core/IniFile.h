@@ -1,6 +1,7 @@
 // An INI text file, read once and asked many times:
-// - IniFile::Load(path): reads and parses the whole file; a missing or
-//   unreadable file gives an empty one
+// - IniFile::Load(path): reads and parses the whole file; nothing when there
+//   is no regular file of at most MaxFileBytes at the path (language files
+//   are a few kilobytes: anything far larger is not one)
 // - Value(section, key): what GetPrivateProfileString would copy: the text
 //   after the first "=", blanks around it and one pair of enclosing double
 //   quotation marks removed, at most MaxValueLength characters; an empty
@@ -16,14 +17,16 @@
 
 #include <QHash>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
 class IniFile {
   public:
     static constexpr int MaxValueLength = 254;
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
 
-    static IniFile Load(const QString &path);
+    static std::optional<IniFile> Load(const QString &path);
 
     QString Value(const QString &section, const QString &key) const;
 

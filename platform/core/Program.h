@@ -2,9 +2,11 @@
 // - ProgramTitle(): "Orvanta", the caption of its messages and the name under
 //   which its settings are stored
 // - ProgramVersion(): major, minor and revision
-// - ProgramFolder(): the folder of the executable, where the language files and
-//   the moon picture live; SetProgramFolder(folder) points it elsewhere for
-//   tests (an empty folder brings back the executable's)
+// - ProgramFolder(): where the language files and the moon picture live: the
+//   installed data folder (share/orvanta beside the bin/ that holds the
+//   executable) when it exists, else the executable's own folder, as in the build
+//   tree; SetProgramFolder(folder) points it elsewhere for tests (an empty folder
+//   brings back the program's own)
 #pragma once
 
 #include <QString>

@@ -72,6 +72,7 @@ TEST(ConvertArguments, AcceptsEachForm) {
         {"negative number", {"jd", "-5"}, DayByJD(-5)},
         {"help wins", {"jd", "x", "--help"}, Request{}},
         {"short help", {"-h"}, Request{}},
+        {"version wins", {"jd", "x", "--version"}, Request{Command::Version}},
     };
     for (const Accepted &c : cases) {
         SCOPED_TRACE(c.name);

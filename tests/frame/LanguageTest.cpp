@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -203,7 +205,7 @@ TEST(ReadIni, EntryOrDefault) {
     file.write(QByteArray("[S]\n1=text\n2=\n3=\"\"\n4=\"  padded  \"\n5=\"   \"\n6=ab") +
                QByteArray("\0cd\n", 4));
     file.close();
-    const platform::IniFile ini = platform::IniFile::Load(path);
+    const platform::IniFile ini = platform::IniFile::Load(path).value();
     EXPECT_EQ(Start::ReadIni(ini, "S", " 1", "d"), "text");
     EXPECT_EQ(Start::ReadIni(ini, "S", "2", "d"), "d");
     EXPECT_EQ(Start::ReadIni(ini, "S", "3", "d"), "d");
@@ -294,7 +296,95 @@ TEST_F(JewishMonthNames, LoadBeforeAnyDateLeavesTheLayoutCommon) {
     EXPECT_FALSE(Calc::JewishLeap);
 }
 
+// What lies at "Zero.lng" in the program folder.
+enum class NotALanguageFile {
+    LinkToZeroDevice,
+    NamedPipe,
+    LinkToNamedPipe,
+    Folder,
+    OverOneMegabyte
+};
+
+class NotLanguageFiles : public LanguageFiles,
+                         public testing::WithParamInterface<NotALanguageFile> {
+  protected:
+    void Make(const QString &path) {
+        const QByteArray bytes = QFile::encodeName(path);
+        switch (GetParam()) {
+        case NotALanguageFile::LinkToZeroDevice:
+            ASSERT_EQ(::symlink("/dev/zero", bytes.constData()), 0);
+            break;
+        case NotALanguageFile::NamedPipe:
+            ASSERT_EQ(::mkfifo(bytes.constData(), 0600), 0);
+            break;
+        case NotALanguageFile::LinkToNamedPipe:
+            ASSERT_EQ(::mkfifo(QFile::encodeName(root_.filePath("pipe")).constData(), 0600), 0);
+            ASSERT_EQ(
+                ::symlink(QFile::encodeName(root_.filePath("pipe")).constData(), bytes.constData()),
+                0);
+            break;
+        case NotALanguageFile::Folder:
+            ASSERT_TRUE(QDir().mkdir(path));
+            break;
+        case NotALanguageFile::OverOneMegabyte:
+            Write(path, "[CALENDARS]\n1=Big\n" + QByteArray(platform::IniFile::MaxFileBytes, ' '));
+            break;
+        }
+    }
+};
+
+// Start-up used to read a link to the zero device until memory ran out, and
+// to wait for ever on a named pipe.
+TEST_P(NotLanguageFiles, CountAsMissingUnderTheirExactNameAndAnyOther) {
+    Make(Program() + "/Zero.lng");
+    for (const char *name : {"Zero", "ZERO"}) {
+        EXPECT_EQ(Load(name), "English (Default)") << name;
+        EXPECT_EQ(Texts::CalendarNames[1], "Julian calendar");
+    }
+    EXPECT_EQ(alerts_.Messages.size(), 2u);
+    EXPECT_EQ(Start::LanguageNames(), QStringList({"English (Default)"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NotLanguageFiles,
+                         testing::Values(NotALanguageFile::LinkToZeroDevice,
+                                         NotALanguageFile::NamedPipe,
+                                         NotALanguageFile::LinkToNamedPipe,
+                                         NotALanguageFile::Folder,
+                                         NotALanguageFile::OverOneMegabyte));
+
+TEST_F(LanguageFiles, LinkToALanguageFileAndAFileOfExactlyOneMegabyteLoad) {
+    Write(root_.filePath("kept/Real.lng"), "[CALENDARS]\n1=Linked\n");
+    ASSERT_EQ(::symlink(QFile::encodeName(root_.filePath("kept/Real.lng")).constData(),
+                        QFile::encodeName(Program() + "/Linked.lng").constData()),
+              0);
+    const QByteArray big = "[CALENDARS]\n1=Big\n";
+    WriteLanguage("Big", big + QByteArray(platform::IniFile::MaxFileBytes - big.size(), ' '));
+    EXPECT_EQ(Load("Linked"), "Linked");
+    EXPECT_EQ(Texts::CalendarNames[1], "Linked");
+    EXPECT_EQ(Load("Big"), "Big");
+    EXPECT_EQ(Texts::CalendarNames[1], "Big");
+    EXPECT_EQ(Start::LanguageNames(), QStringList({"English (Default)", "Big", "Linked"}));
+}
+
+// A stored name of megabytes once took half a minute and gigabytes to refuse.
+TEST_F(LanguageFiles, NameLongerThanAnyFileNameIsMissingAtOnce) {
+    WriteLanguage(QString(250, u'a'), "[CALENDARS]\n1=Long\n");
+    EXPECT_EQ(Load(QString(250, u'A')), QString(250, u'A'));
+    EXPECT_EQ(Texts::CalendarNames[1], "Long");
+    const QString huge(4 * 1024 * 1024, u'a');
+    EXPECT_EQ(Load(huge), "English (Default)");
+    ASSERT_EQ(alerts_.Messages.size(), 1u);
+    EXPECT_LT(alerts_.Messages[0].Text.size(), 1000);
+    EXPECT_TRUE(alerts_.Messages[0].Text.endsWith(".lng\n\nFile not found"));
+}
+
 class LanguageList : public LanguageFiles {};
+
+TEST_F(LanguageList, OffersOnlyNamesTheLoaderAccepts) {
+    for (const char *name : {"a..b.lng", "back\\slash.lng", "..lng", "Good.lng"})
+        Write(Program() + "/" + name, "[CALENDARS]\n1=x\n");
+    EXPECT_EQ(Start::LanguageNames(), QStringList({"English (Default)", "Good"}));
+}
 
 TEST_F(LanguageList, EnglishFirstThenEveryLanguageFile) {
     for (const char *name : {"german.lng", "FRENCH.LNG", "ukrainian.Lng", ".lng", "notes.txt",

@@ -4,6 +4,7 @@
 #include "frame/AppState.h"
 #include "platform/core/Settings.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,6 +43,7 @@ TEST_F(StoredSettings, EmptyStoreGivesEveryDefault) {
 
 TEST_F(StoredSettings, WritesUseTheStoresSectionsAndKeys) {
     const Start::StoredOptions options{2, {0, 1, 2, 3, 4}, "Deutsch", 3, 0};
+    const int replacements = platform::SettingsFileReplacements();
     Start::WriteOptions(options);
     for (int window = 1; window <= 6; ++window) {
         Start::WinTop[window] = static_cast<int16_t>(-100 * window);
@@ -51,6 +53,8 @@ TEST_F(StoredSettings, WritesUseTheStoresSectionsAndKeys) {
     for (int column = 1; column <= 4; ++column)
         Start::ColumnCals[column] = 5 - column;
     Start::WriteColumnCals();
+    // The exit once rewrote a large store twelve times and froze for a minute.
+    EXPECT_EQ(platform::SettingsFileReplacements(), replacements + 3);
 
     const auto stored = [](const char *section, const char *key) {
         return platform::ReadSetting(section, key, "absent");
@@ -104,6 +108,16 @@ TEST_F(StoredSettings, WhatIsWrittenIsReadBack) {
         EXPECT_EQ(Start::ColumnCals[column], columns[column]);
 }
 
+TEST_F(StoredSettings, StartUpClearsWhatAKilledWriteLeft) {
+    platform::WriteSetting("Moon", "Top", "5");
+    QFile left(folder_.filePath("Orvanta.conf.x7Yq2Z"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    Start::ReadSettings();
+    EXPECT_FALSE(left.exists());
+    EXPECT_EQ(Start::WinTop[Start::MoonWindowIndex], 5);
+}
+
 struct StoredCase {
     const char *name;
     const char *section;
@@ -129,50 +143,28 @@ TEST_P(StoredNumbers, ReadAs) {
     EXPECT_EQ(*GetParam().variable, GetParam().expected);
 }
 
+// One row per rule of the number grammar; each row alone catches a fault of its rule.
 INSTANTIATE_TEST_SUITE_P(
     Positions, StoredNumbers,
-    testing::Values(
-        MoonTop("Plain", "12", 12), MoonTop("Negative", "-12", -12), MoonTop("PlusSign", "+12", 12),
-        MoonTop("BlanksAround", " 12 ", 12), MoonTop("LeadingZeros", "0012", 12),
-        MoonTop("HalfUpToEven", "3.5", 4), MoonTop("HalfDownToEven", "2.5", 2),
-        MoonTop("NegativeHalfToEven", "-2.5", -2),
-        StoredCase{"LeftToo", "Moon", "Left", "-3.5", -4, &Start::WinLeft[6]},
-        MoonTop("AboveHalf", "2.5000001", 3), MoonTop("BelowHalf", "2.4999999", 2),
-        MoonTop("HalfOfZero", "0.5", 0), MoonTop("NoIntegerPart", ".6", 1),
-        MoonTop("NoFraction", "7.", 7), MoonTop("Highest", "32767", 32767),
-        MoonTop("Lowest", "-32768", -32768), MoonTop("RoundsDownToHighest", "32767.4", 32767),
-        MoonTop("RoundsAboveHighest", "32767.5", 32737),
-        MoonTop("RoundsToLowest", "-32768.5", -32768), MoonTop("AboveHighest", "32768", 32737),
-        StoredCase{"LeftBelowLowest", "Moon", "Left", "-32769", 32737, &Start::WinLeft[6]},
-        MoonTop("Huge", "99999999999999999999", 32737), MoonTop("TrailingLetters", "12abc", 32737),
-        MoonTop("Letters", "abc", 32737), MoonTop("Empty", "", 32737),
-        MoonTop("Exponent", "1e3", 32737), MoonTop("Hexadecimal", "0x10", 32737),
-        MoonTop("BlankInside", "1 2", 32737), MoonTop("DecimalComma", "1,5", 32737),
-        MoonTop("PointAlone", ".", 32737), MoonTop("SignAlone", "-", 32737),
-        MoonTop("TwoSigns", "--1", 32737), MoonTop("TwoPoints", "1.2.3", 32737),
-        MoonTop("OtherDigits", "\xD9\xA1\xD9\xA2", 32737)),
+    testing::Values(MoonTop("SignAndBlanks", " -12 ", -12), MoonTop("HalfUpToEven", "3.5", 4),
+                    MoonTop("HalfDownToEven", "2.5", 2), MoonTop("NegativeHalfToEven", "-2.5", -2),
+                    MoonTop("AboveHalf", "2.5000001", 3), MoonTop("NoIntegerPart", ".6", 1),
+                    MoonTop("Lowest", "-32768", -32768),
+                    MoonTop("RoundsAboveHighest", "32767.5", 32737),
+                    MoonTop("Huge", "99999999999999999999", 32737),
+                    MoonTop("TrailingLetters", "12abc", 32737), MoonTop("Empty", "", 32737),
+                    MoonTop("OtherDigits", "\xD9\xA1\xD9\xA2", 32737)),
     [](const testing::TestParamInfo<StoredCase> &info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Options, StoredNumbers,
     testing::Values(
-        StoredCase{"Monday", "Julian", "FirstWeekDay", "1", 1, &Calc::FirstWeekDay[1]},
-        StoredCase{"Sunday", "Julian", "FirstWeekDay", "7", 7, &Calc::FirstWeekDay[1]},
         StoredCase{"WeekDayZero", "Julian", "FirstWeekDay", "0", 7, &Calc::FirstWeekDay[1]},
         StoredCase{"WeekDayEight", "Julian", "FirstWeekDay", "8", 7, &Calc::FirstWeekDay[1]},
-        StoredCase{"WeekDayNegative", "Moslem", "FirstWeekDay", "-1", 6, &Calc::FirstWeekDay[4]},
-        StoredCase{"WeekDayRoundsInside", "Julian", "FirstWeekDay", "6.5", 6,
-                   &Calc::FirstWeekDay[1]},
         StoredCase{"WeekDayRoundsOutside", "Moslem", "FirstWeekDay", "7.5", 6,
                    &Calc::FirstWeekDay[4]},
-        StoredCase{"WeekDayNotANumber", "Moslem", "FirstWeekDay", "Sat", 6, &Calc::FirstWeekDay[4]},
-        StoredCase{"YearWindow", "Startup", "Window", "4", 4, &Start::StartupWindow},
         StoredCase{"NoSuchWindow", "Startup", "Window", "5", 0, &Start::StartupWindow},
         StoredCase{"NegativeWindow", "Startup", "Window", "-1", 0, &Start::StartupWindow},
-        StoredCase{"SecondMoslemType", "Moslem", "Type", "2", 2, &Calc::MoslemType},
-        StoredCase{"OtherMoslemType", "Moslem", "Type", "3", 3, &Calc::MoslemType},
-        StoredCase{"TipsOff", "Startup", "ShowTips", "0", 0, &Start::ShowTips},
-        StoredCase{"TipsOnAsTrue", "Startup", "ShowTips", "-1", -1, &Start::ShowTips},
         StoredCase{"TipsNotANumber", "Startup", "ShowTips", "yes", 1, &Start::ShowTips}),
     [](const testing::TestParamInfo<StoredCase> &info) { return info.param.name; });
 
@@ -199,13 +191,11 @@ TEST_P(StoredColumns, ReadAs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, StoredColumns,
-    testing::Values(ColumnsCase{"Reversed", {"", "4", "3", "2", "1"}, {0, 4, 3, 2, 1}},
-                    ColumnsCase{"Rotated", {"", "2", "3", "4", "1"}, {0, 2, 3, 4, 1}},
+    testing::Values(ColumnsCase{"Rotated", {"", "2", "3", "4", "1"}, {0, 2, 3, 4, 1}},
                     ColumnsCase{"Repeated", {"", "1", "1", "3", "4"}, {0, 1, 2, 3, 4}},
                     ColumnsCase{"OutOfRange", {"", "2", "1", "3", "9"}, {0, 1, 2, 3, 4}},
                     ColumnsCase{"Zero", {"", "0", "1", "2", "3"}, {0, 1, 2, 3, 4}},
-                    ColumnsCase{"NotANumber", {"", "x", "4", "3", "2"}, {0, 1, 4, 3, 2}},
-                    ColumnsCase{"NotANumberRepeats", {"", "2", "x", "1", "4"}, {0, 1, 2, 3, 4}}),
+                    ColumnsCase{"NotANumber", {"", "x", "4", "3", "2"}, {0, 1, 4, 3, 2}}),
     [](const testing::TestParamInfo<ColumnsCase> &info) { return info.param.name; });
 
 } // namespace

@@ -129,6 +129,10 @@ Request ParseArguments(const std::vector<std::string_view> &args) {
             request.command = Command::Help;
             return request;
         }
+        if (args[i] == "--version") {
+            request.command = Command::Version;
+            return request;
+        }
         if (args[i] == "--table") {
             table = true;
         } else if (TakeOption("--moslem-type", args, i, value)) {

@@ -10,7 +10,7 @@
 
 namespace Convert {
 
-enum class Command { Help, Day, Table };
+enum class Command { Help, Version, Day, Table };
 
 struct Settings {
     int16_t moslemType = 1;

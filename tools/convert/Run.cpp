@@ -23,6 +23,9 @@ void Answer(const Request &request, std::FILE *out) {
     case Command::Help:
         Write(out, UsageText());
         return;
+    case Command::Version:
+        Write(out, VersionText());
+        return;
     case Command::Day:
         StartEngine(request.settings);
         ConvertDay(request);

@@ -25,6 +25,7 @@ Options:
                             Jewish and Moslem calendars, 1 Monday .. 7 Sunday
                             (default 7,7,7,6)
   -h, --help                show this text
+  --version                 show the version
 
 Table columns: jd weekday moon_age moon_phase, then for each of jul_, gre_,
 jew_, mos_: year month day year_day week year_days year_weeks ("-" where the
@@ -32,6 +33,10 @@ day lies outside that calendar's years).
 
 Exit status: 0 done, 1 output could not be written, 2 bad arguments.
 )";
+}
+
+const char *VersionText() {
+    return "orvanta-convert " ORVANTA_VERSION "\n";
 }
 
 } // namespace Convert

@@ -1,0 +1,12 @@
+#include "ProgramWindows.h"
+
+#include "frame/Windows.h"
+#include "monthly/MonthlyWindow.h"
+#include "moon/MoonWindow.h"
+#include "yearwindows/YearWindow.h"
+
+void RegisterProgramWindows() {
+    RegisterWindows({[] { return new MonthlyWindow(); },
+                     [](int16_t cal) { return new YearWindow(cal); },
+                     [] { return new MoonWindow(); }});
+}

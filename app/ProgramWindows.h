@@ -1,0 +1,6 @@
+// RegisterProgramWindows: makes the program's own window classes known to the frame
+// (the monthly window, the year window of each calendar, the moon window), for the
+// program and for the tools that run its windows.
+#pragma once
+
+void RegisterProgramWindows();

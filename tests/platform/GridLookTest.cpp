@@ -1,0 +1,90 @@
+// How the grid paints: every pixel as the plain reference draws it, for a grid with
+// merged bold titles, colours, every alignment, numbers and words, and text too wide
+// for its cell; and after changes, only what changed is repainted.
+#include "GridReference.h"
+#include "platform/MSFlexGrid.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::MSFlexGrid;
+
+constexpr int32_t Yellow = 0x00FFFF;
+constexpr int32_t Red = 0x0000FF;
+constexpr int32_t White = 0xFFFFFF;
+constexpr int32_t Blue = 0xC08040;
+
+class GridLookTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        grid.SetRows(5);
+        grid.SetCols(7);
+        grid.SetColWidth(0, 345);
+        for (int c = 1; c < 7; ++c)
+            grid.SetColWidth(c, 300);
+        for (int r = 0; r < 5; ++r)
+            grid.SetRowHeight(r, 255);
+        grid.SetRowHeight(4, 420);
+        grid.SetColWidth(6, 0);
+        grid.SetBackColor(Yellow);
+        grid.SetMergeCells(2);
+        grid.SetMergeRow(0, true);
+        grid.Move(0, 0, grid.ColPos(6) + 120, grid.RowPos(5) + 120);
+        const QString texts[5][7] = {
+            {"", "(1)  January", "(1)  January", "(1)  January", "(2)  February", "(2)  February",
+             "x"},
+            {"Mo", "1", "8", "15", "22", "29", ""},
+            {"Tu", "2", "-3.5", "word", "", "30", "31"},
+            {"We", "3", "a long text cut at the edges", "17", "24", "31", ""},
+            {"Th", "4", "T", "C", "B", "7", "R"},
+        };
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 7; ++c)
+                grid.SetTextMatrix(r, c, texts[r][c]);
+        Format(0, 1, White, Red, true, 4);
+        Format(0, 4, Blue, White, true, 4);
+        Format(2, 2, Red, White, true, 9);
+        Format(4, 2, 0, 0, false, 0);
+        Format(4, 3, 0, Blue, true, 5);
+        Format(4, 4, 0, 0, false, 8);
+        Format(1, 0, 0, 0, false, 1);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void Format(int row, int col, int32_t back, int32_t fore, bool bold, int alignment) {
+        grid.SetRow(row);
+        grid.SetCol(col);
+        if (back != 0) grid.SetCellBackColor(back);
+        if (fore != 0) grid.SetCellForeColor(fore);
+        grid.SetCellFontBold(bold);
+        grid.SetCellAlignment(alignment);
+    }
+
+    void ExpectLooksRight(const char *when) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(GrabbedGrid(grid), ReferenceGrid(grid)) << when;
+    }
+
+    QWidget window;
+    MSFlexGrid grid{&window, "MSFlexGrid1"};
+};
+
+TEST_F(GridLookTest, PaintsEveryPixelAsThePlainWayDoes) {
+    ExpectLooksRight("as built");
+    grid.SetRedraw(false);
+    grid.SetTextMatrix(0, 3, "(2)  February");
+    grid.SetTextMatrix(1, 1, "");
+    grid.SetTextMatrix(2, 5, "12345");
+    Format(2, 2, 0, 0, false, 9);
+    Format(3, 3, Red, White, true, 9);
+    grid.SetRedraw(true);
+    grid.Refresh();
+    ExpectLooksRight("after a batch of changes");
+    grid.setFont(QFont(grid.font().family(), grid.font().pointSize() + 2));
+    ExpectLooksRight("in a larger font");
+}
+
+} // namespace
