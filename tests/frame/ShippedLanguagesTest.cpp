@@ -61,14 +61,15 @@ TEST_P(ShippedLanguage, IsCompleteAndLoadsWithoutEnglish) {
     EXPECT_TRUE(Start::LanguageNames().contains(name));
     const auto file = platform::IniFile::Load(QStringLiteral(ORVANTA_PROGRAM_DIR "/") + name +
                                               QStringLiteral(".lng"));
+    ASSERT_TRUE(file.has_value());
     QString loaded = name;
     Start::LoadLanguage(loaded);
     EXPECT_EQ(loaded, name);
     EXPECT_TRUE(alerts_.Messages.empty());
-    const bool rightToLeft = RightToLeft(file.Value("CALENDARS", "1").front());
+    const bool rightToLeft = RightToLeft(file->Value("CALENDARS", "1").front());
     for (const Section &section : Sections) {
         for (int key = 1; key <= section.size; ++key) {
-            const QString text = file.Value(section.name, QString::number(key));
+            const QString text = file->Value(section.name, QString::number(key));
             SCOPED_TRACE(std::string(section.name) + " " + std::to_string(key));
             ASSERT_FALSE(text.isEmpty());
             EXPECT_EQ(Loaded(section.name, key), text.toStdString());

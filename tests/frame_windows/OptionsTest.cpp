@@ -9,6 +9,7 @@
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/Tooltips.h"
+#include "frame/WindowManagement.h"
 #include "frame/about/AboutWindow.h"
 #include "frame/options/OptionsWindow.h"
 #include "yearwindows/YearWindow.h"
