@@ -225,8 +225,7 @@ void BM_ComboBoxFill3000(benchmark::State &state) {
     const QStringList years = Years();
     for (auto _ : state) {
         combo.Clear();
-        for (const QString &year : years)
-            combo.AddItem(year);
+        combo.AddItems(years);
         benchmark::DoNotOptimize(combo.ListCount());
     }
 }

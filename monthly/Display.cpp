@@ -44,9 +44,7 @@ void MonthlyWindow::SetCal(int16_t pos) {
 
     const int32_t year = Calc::CalDates[c][Calc::Year];
     if (Combo2[pos].ListCount() < 2) {
-        Combo2[pos].Clear();
-        Combo2[pos].AddItem(QString::number(year));
-        Combo2[pos].SetListIndex(0);
+        Combo2[pos].SetSingleItem(QString::number(year));
     } else if (Combo2[pos].ListIndex() != year - Calc::MinYear[c]) {
         Combo2[pos].SetListIndex(year - Calc::MinYear[c]);
     }
@@ -55,9 +53,7 @@ void MonthlyWindow::SetCal(int16_t pos) {
     const int32_t month = Calc::CalDates[c][Calc::Month];
     if (c == Calc::Jewish && Combo3[pos].ListCount() != months) Combo3[pos].Clear();
     if (Combo3[pos].ListCount() < 2) {
-        Combo3[pos].Clear();
-        Combo3[pos].AddItem(MonthItemOf(c, month));
-        Combo3[pos].SetListIndex(0);
+        Combo3[pos].SetSingleItem(MonthItemOf(c, month));
     } else if (Combo3[pos].ListIndex() != month - 1) {
         Combo3[pos].SetListIndex(month - 1);
     }
@@ -65,9 +61,7 @@ void MonthlyWindow::SetCal(int16_t pos) {
     const int32_t yearDay = Calc::CalDates[c][Calc::YearDay];
     const int16_t yearDays = Calc::YearDays(c);
     if (Combo4[pos].ListCount() < 2 || Combo4[pos].ListCount() != yearDays) {
-        Combo4[pos].Clear();
-        Combo4[pos].AddItem(CountItem(yearDay, yearDays));
-        Combo4[pos].SetListIndex(0);
+        Combo4[pos].SetSingleItem(CountItem(yearDay, yearDays));
     } else {
         Combo4[pos].SetListIndex(yearDay - 1);
     }
@@ -75,9 +69,7 @@ void MonthlyWindow::SetCal(int16_t pos) {
     const int32_t week = Calc::CalDates[c][Calc::Week];
     const int16_t weeks = Calc::YearWeeks(c);
     if (Combo5[pos].ListCount() == 1 || Combo5[pos].ListCount() != weeks) {
-        Combo5[pos].Clear();
-        Combo5[pos].AddItem(CountItem(week, weeks));
-        Combo5[pos].SetListIndex(0);
+        Combo5[pos].SetSingleItem(CountItem(week, weeks));
     } else if (Combo5[pos].ListIndex() != week - 1) {
         Combo5[pos].SetListIndex(week - 1);
     }
@@ -98,8 +90,10 @@ void MonthlyWindow::PaintDay(platform::MSFlexGrid &grid, int row, int col, bool 
                              int16_t cal) {
     grid.SetRow(row);
     grid.SetCol(col);
-    grid.SetCellBackColor(selected ? Start::BackColors[Start::SelectedDayBack] : Start::BackColors[cal]);
-    grid.SetCellForeColor(selected ? Start::ForeColors[Start::SelectedDayText] : Start::ForeColors[Start::DayText]);
+    grid.SetCellBackColor(selected ? Start::BackColors[Start::SelectedDayBack]
+                                   : Start::BackColors[cal]);
+    grid.SetCellForeColor(selected ? Start::ForeColors[Start::SelectedDayText]
+                                   : Start::ForeColors[Start::DayText]);
     grid.SetCellFontBold(selected);
 }
 
@@ -163,7 +157,6 @@ void MonthlyWindow::SetCommonInfo() {
     if (Combo6.ListIndex() != ChangeCals::CurrentWeekDay - 1)
         Combo6.SetListIndex(ChangeCals::CurrentWeekDay - 1);
 
-    Combo7.Clear();
     const int16_t phase = ChangeCals::MoonPhase;
     Command2[phase].ZOrder(0);
     for (int i = 0; i <= 8; ++i)
@@ -171,12 +164,9 @@ void MonthlyWindow::SetCommonInfo() {
     Command2[phase].SetTabIndex(1);
 
     LastText = MoonAgeText(ChangeCals::MoonAge);
-    Combo7.AddItem(LastText);
-    Combo7.SetListIndex(0);
+    Combo7.SetSingleItem(LastText);
 
-    Combo8.Clear();
-    Combo8.AddItem(QString::number(Calc::CurrentJD));
-    Combo8.SetListIndex(0);
+    Combo8.SetSingleItem(QString::number(Calc::CurrentJD));
     Start::Updating = false;
 }
 

@@ -13,8 +13,7 @@ void MonthlyWindow::FillColumnList(platform::ComboBox &field, const QStringList 
     LastText = field.Text();
     field.Clear();
     const Hourglass wait;
-    for (const QString &item : items)
-        field.AddItem(item);
+    field.AddItems(items);
     field.SetText(LastText);
 }
 

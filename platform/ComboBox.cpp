@@ -48,17 +48,30 @@ ComboStyle ComboBox::Style() const {
 }
 
 void ComboBox::AddItem(const QString &item) {
+    AddItems(QStringList{item});
+}
+
+void ComboBox::AddItems(const QStringList &items) {
     if (count() > 0) {
-        addItem(item);
+        addItems(items);
         return;
     }
     // Qt selects the first item put into an empty list; the program's lists stay
     // without a selection, and a combo keeps its typed text.
     const QSignalBlocker blocker(this);
     const QString text = currentText();
-    addItem(item);
+    addItems(items);
     setCurrentIndex(-1);
     if (isEditable()) lineEdit()->setText(text);
+}
+
+void ComboBox::SetSingleItem(const QString &item) {
+    if (count() == 1 && currentIndex() == 0 && itemText(0) == item &&
+        (!isEditable() || lineEdit()->text() == item))
+        return;
+    Clear();
+    AddItem(item);
+    SetListIndex(0);
 }
 
 void ComboBox::Clear() {

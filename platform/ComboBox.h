@@ -1,6 +1,7 @@
 // ComboBox: the windows' drop-down list and drop-down combo.
 //  - SetStyle: DropDownList (pick only, the default) or DropDownCombo (text can be typed)
-//  - AddItem, Clear, ListCount, List(i), ItemData / SetItemData, ListIndex (-1: none),
+//  - AddItem, AddItems (a whole list at once), Clear, ListCount, List(i), ItemData / SetItemData,
+//  ListIndex (-1: none),
 //    Text, BackColor / ForeColor (packed colours)
 //  - events: GotFocus, LostFocus, Click, DropDown, Change, KeyDown, KeyPress
 //
@@ -8,7 +9,10 @@
 //  - Click: the user picked an item (mouse, arrow keys, typing a first letter), or code
 //    changed ListIndex, or code set the Text of a drop-down list to another item. Code
 //    raises it synchronously, inside SetListIndex / SetText, and only when the index
-//    really changes. AddItem and Clear raise nothing; AddItem never selects an item.
+//    really changes. AddItem, AddItems and Clear raise nothing and never select an item.
+//  - SetSingleItem(text): the list holds that one item, selected, as Clear, AddItem and
+//    SetListIndex(0) leave it, but a list that already does is left alone (no repaint,
+//    no Click); the windows call it while Updating is set.
 //  - Change: the text of a drop-down combo changed by typing, or by SetText to another
 //    text (inside the call). Picking an item from the list raises Click, not Change.
 //  - DropDown: the list is about to open; a handler may still fill it.
@@ -38,6 +42,8 @@ class ComboBox : public Control<QComboBox> {
     ComboStyle Style() const;
 
     void AddItem(const QString &item);
+    void AddItems(const QStringList &items);
+    void SetSingleItem(const QString &item);
     void Clear();
     int ListCount() const { return count(); }
     QString List(int index) const { return itemText(index); }

@@ -1,11 +1,14 @@
 #include "MSFlexGrid.h"
 
+#include "GridAccessible.h"
 #include "Input.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace platform {
 
@@ -46,6 +49,8 @@ int IndexAt(const std::vector<int> &sizes, int offset) {
 MSFlexGrid::MSFlexGrid(QWidget *parent, const QString &name) : Control(parent, name) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    TakeFont();
+    InstallGridAccessibility();
     Resize(2, 2);
 }
 
@@ -83,13 +88,17 @@ int MSFlexGrid::RowHeight(int row) const {
 
 void MSFlexGrid::SetColWidth(int col, int twips) {
     if (col < 0 || col >= cols_) return;
-    colWidths_[col] = std::max(TwipsToPixels(twips), 0);
+    const int pixels = std::max(TwipsToPixels(twips), 0);
+    if (pixels == colWidths_[col]) return;
+    colWidths_[col] = pixels;
     Repaint();
 }
 
 void MSFlexGrid::SetRowHeight(int row, int twips) {
     if (row < 0 || row >= rows_) return;
-    rowHeights_[row] = std::max(TwipsToPixels(twips), 0);
+    const int pixels = std::max(TwipsToPixels(twips), 0);
+    if (pixels == rowHeights_[row]) return;
+    rowHeights_[row] = pixels;
     Repaint();
 }
 
@@ -104,6 +113,7 @@ int MSFlexGrid::RowPos(int row) const {
 }
 
 void MSFlexGrid::SetMergeCells(int mode) {
+    if (mode == mergeCells_) return;
     mergeCells_ = mode;
     Repaint();
 }
@@ -113,7 +123,7 @@ bool MSFlexGrid::MergeRow(int row) const {
 }
 
 void MSFlexGrid::SetMergeRow(int row, bool on) {
-    if (row < 0 || row >= rows_) return;
+    if (row < 0 || row >= rows_ || mergeRows_[row] == on) return;
     mergeRows_[row] = on;
     Repaint();
 }
@@ -137,8 +147,13 @@ QString MSFlexGrid::TextMatrix(int row, int col) const {
 
 void MSFlexGrid::SetTextMatrix(int row, int col, const QString &text) {
     if (!Inside(row, col)) return;
-    cells_[row * cols_ + col].text = text;
-    Repaint();
+    Cell &cell = cells_[row * cols_ + col];
+    if (cell.text == text) return;
+    cell.text = text;
+    cell.placement = TextAlignment(cell.alignment, text);
+    cell.shaped.setText(text);
+    cell.width = -1;
+    Changed(row, col);
 }
 
 void MSFlexGrid::SetRow(int row) {
@@ -182,56 +197,111 @@ int MSFlexGrid::CellAlignment() const {
 }
 
 void MSFlexGrid::SetCellBackColor(int32_t packed) {
-    if (Cell *cell = Current()) cell->back = packed;
-    Repaint();
+    Cell *cell = Current();
+    if (!cell || cell->back == packed) return;
+    cell->back = packed;
+    Changed(row_, col_);
 }
 
 void MSFlexGrid::SetCellForeColor(int32_t packed) {
-    if (Cell *cell = Current()) cell->fore = packed;
-    Repaint();
+    Cell *cell = Current();
+    if (!cell || cell->fore == packed) return;
+    cell->fore = packed;
+    Changed(row_, col_);
 }
 
 void MSFlexGrid::SetCellFontBold(bool bold) {
-    if (Cell *cell = Current()) cell->bold = bold;
-    Repaint();
+    Cell *cell = Current();
+    if (!cell || cell->bold == bold) return;
+    cell->bold = bold;
+    cell->width = -1;
+    Changed(row_, col_);
 }
 
 void MSFlexGrid::SetCellAlignment(int alignment) {
-    if (Cell *cell = Current()) cell->alignment = alignment;
-    Repaint();
+    Cell *cell = Current();
+    if (!cell || cell->alignment == alignment) return;
+    cell->alignment = alignment;
+    cell->placement = TextAlignment(alignment, cell->text);
+    Changed(row_, col_);
+}
+
+bool MSFlexGrid::CellSelected() const {
+    const Cell *cell = Current();
+    return cell && cell->selected;
+}
+
+void MSFlexGrid::SetCellSelected(bool selected) {
+    if (Cell *cell = Current()) cell->selected = selected;
+}
+
+bool MSFlexGrid::IsSelectedCell(int row, int col) const {
+    return Inside(row, col) && cells_[row * cols_ + col].selected;
 }
 
 void MSFlexGrid::SetBackColor(int32_t packed) {
+    if (packed == backColor_) return;
     backColor_ = packed;
     Repaint();
 }
 
 void MSFlexGrid::SetForeColor(int32_t packed) {
+    if (packed == foreColor_) return;
     foreColor_ = packed;
     Repaint();
 }
 
 void MSFlexGrid::SetGridColor(int32_t packed) {
+    if (packed == gridColor_) return;
     gridColor_ = packed;
     Repaint();
 }
 
 void MSFlexGrid::SetRedraw(bool on) {
     redraw_ = on;
-    Repaint();
+    if (!on || held_.isEmpty()) return;
+    const QRegion held = std::exchange(held_, QRegion());
+    Changed(held);
 }
 
 void MSFlexGrid::Refresh() {
-    if (redraw_) repaint();
+    if (redraw_ && !due_.isEmpty()) update(due_);
 }
 
 void MSFlexGrid::Clear() {
-    std::fill(cells_.begin(), cells_.end(), Cell());
-    Repaint();
+    for (int r = 0; r < rows_; ++r)
+        for (int c = 0; c < cols_; ++c) {
+            Cell &cell = cells_[r * cols_ + c];
+            const bool plain = cell.text.isEmpty() && cell.back == NoColor &&
+                               cell.fore == NoColor && !cell.bold && cell.alignment == General;
+            if (plain && !cell.selected) continue;
+            cell = Cell();
+            if (!plain) Changed(r, c);
+        }
 }
 
 void MSFlexGrid::Repaint() {
-    if (redraw_) update();
+    Changed(rect());
+}
+
+void MSFlexGrid::Changed(int row, int col) {
+    // A merged title takes its text and format from its first cell and may grow or
+    // shrink with any text of its row: the whole row is painted again.
+    const bool merged = mergeCells_ != 0 && mergeRows_[row];
+    const int top = std::accumulate(rowHeights_.begin(), rowHeights_.begin() + row, 0);
+    const int left = merged ? 0 : std::accumulate(colWidths_.begin(), colWidths_.begin() + col, 0);
+    const int width =
+        merged ? std::accumulate(colWidths_.begin(), colWidths_.end(), 0) : colWidths_[col];
+    Changed(QRegion(left, top, width, rowHeights_[row]));
+}
+
+void MSFlexGrid::Changed(const QRegion &area) {
+    if (!redraw_) {
+        held_ += area;
+        return;
+    }
+    due_ += area;
+    update(area);
 }
 
 int MSFlexGrid::ColumnAt(int x) const {
@@ -242,69 +312,93 @@ int MSFlexGrid::RowAt(int y) const {
     return IndexAt(rowHeights_, y);
 }
 
-void MSFlexGrid::paintEvent(QPaintEvent *) {
+void MSFlexGrid::paintEvent(QPaintEvent *event) {
+    const QRegion &region = event->region();
+    due_ -= region;
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(backColor_));
+    painter.fillRect(event->rect(), ToQColor(backColor_));
     const std::vector<int> xs = Boundaries(colWidths_);
     const std::vector<int> ys = Boundaries(rowHeights_);
+    // Each cell owns the lines along its left and top edges; all of them are drawn
+    // at the end, in one go.
+    std::vector<QLine> lines;
     for (int r = 0; r < rows_ && ys[r] < height(); ++r) {
-        if (rowHeights_[r] == 0) continue;
+        const int top = ys[r];
+        const int bottom = ys[r + 1];
+        if (bottom == top || !region.intersects(QRect(0, top, xs.back(), bottom - top))) continue;
         for (int c = 0; c < cols_ && xs[c] < width();) {
             const auto [first, last] = MergeSpan(r, c);
-            PaintCell(painter, r, first, last, xs, ys[r]);
             c = last + 1;
+            const int left = xs[first];
+            const int right = xs[last + 1];
+            if (right == left || !region.intersects(QRect(left, top, right - left, bottom - top)))
+                continue;
+            lines.emplace_back(left, top, left, bottom - 1);
+            lines.emplace_back(left, top, right - 1, top);
+            PaintCell(painter, cells_[r * cols_ + first],
+                      QRect(left + 1, top + 1, right - left - 1, bottom - top - 1));
         }
     }
     // The lines that close the last column and the last row.
+    lines.emplace_back(xs.back(), 0, xs.back(), ys.back());
+    lines.emplace_back(0, ys.back(), xs.back(), ys.back());
     painter.setPen(ToQColor(gridColor_));
-    painter.drawLine(xs.back(), 0, xs.back(), ys.back());
-    painter.drawLine(0, ys.back(), xs.back(), ys.back());
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
-void MSFlexGrid::PaintCell(QPainter &painter, int row, int first, int last,
-                           const std::vector<int> &xs, int top) const {
-    const int left = xs[first];
-    const int right = xs[last + 1];
-    if (right == left) return;
-    const int bottom = top + rowHeights_[row];
-    const Cell &cell = cells_[row * cols_ + first];
-
-    // Each cell draws the lines along its left and top edges; inside lies the cell.
-    painter.setPen(ToQColor(gridColor_));
-    painter.drawLine(left, top, left, bottom - 1);
-    painter.drawLine(left, top, right - 1, top);
-    const QRect inside(left + 1, top + 1, right - left - 1, bottom - top - 1);
+void MSFlexGrid::PaintCell(QPainter &painter, Cell &cell, const QRect &inside) {
     painter.fillRect(inside, ToQColor(cell.back == NoColor ? backColor_ : cell.back));
     if (cell.text.isEmpty()) return;
 
-    if (painter.font().bold() != cell.bold) {
-        QFont font = painter.font();
-        font.setBold(cell.bold);
-        painter.setFont(font);
+    const Face &face = faces_[cell.bold ? 1 : 0];
+    if (painter.font() != face.font) painter.setFont(face.font);
+    if (cell.width < 0) {
+        cell.width = QFontMetrics(face.font, this).horizontalAdvance(cell.text);
+        cell.shaped.prepare(QTransform(), face.font);
     }
     painter.setPen(ToQColor(cell.fore == NoColor ? foreColor_ : cell.fore));
 
-    // Placed by hand: a grid full of short numbers draws many times faster than
-    // through QPainter's text layout.
     const QRect area = inside.adjusted(TextPadding, 0, -TextPadding, 0);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int textWidth = metrics.horizontalAdvance(cell.text);
-    const Qt::Alignment alignment = TextAlignment(cell.alignment, cell.text);
-    const int x = alignment & Qt::AlignRight     ? area.right() + 1 - textWidth
-                  : alignment & Qt::AlignHCenter ? area.left() + (area.width() - textWidth) / 2
-                                                 : area.left();
-    const int y = alignment & Qt::AlignTop ? area.top() + metrics.ascent()
-                  : alignment & Qt::AlignBottom
-                      ? area.bottom() + 1 - metrics.descent()
-                      : area.top() + (area.height() - metrics.height()) / 2 + metrics.ascent();
-    const bool overflows = textWidth > area.width() || metrics.height() > area.height();
-    if (overflows) {
-        // Text too large for its cell is cut at the cell's edges.
-        painter.save();
-        painter.setClipRect(inside);
+    const Qt::Alignment at = cell.placement;
+    const int x = at & Qt::AlignRight     ? area.right() + 1 - cell.width
+                  : at & Qt::AlignHCenter ? area.left() + (area.width() - cell.width) / 2
+                                          : area.left();
+    const int baseline = at & Qt::AlignTop ? area.top() + face.ascent
+                         : at & Qt::AlignBottom
+                             ? area.bottom() + 1 - face.descent
+                             : area.top() + (area.height() - face.height) / 2 + face.ascent;
+    const QPointF topLeft(x, baseline - face.exactAscent);
+    if (cell.width <= area.width() && face.height <= area.height()) {
+        painter.drawStaticText(topLeft, cell.shaped);
+        return;
     }
-    painter.drawText(x, y, cell.text);
-    if (overflows) painter.restore();
+    // Text too large for its cell is cut at the cell's edges.
+    painter.save();
+    painter.setClipRect(inside, Qt::IntersectClip);
+    painter.drawStaticText(topLeft, cell.shaped);
+    painter.restore();
+}
+
+void MSFlexGrid::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange) return;
+    TakeFont();
+    for (Cell &cell : cells_)
+        cell.width = -1;
+    Repaint();
+}
+
+void MSFlexGrid::TakeFont() {
+    for (int bold = 0; bold < 2; ++bold) {
+        Face &face = faces_[bold];
+        face.font = font();
+        face.font.setBold(bold == 1);
+        const QFontMetrics metrics(face.font, this);
+        face.ascent = metrics.ascent();
+        face.descent = metrics.descent();
+        face.height = metrics.height();
+        face.exactAscent = QFontMetricsF(face.font, this).ascent();
+    }
 }
 
 void MSFlexGrid::mousePressEvent(QMouseEvent *event) {

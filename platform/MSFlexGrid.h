@@ -8,12 +8,21 @@
 //    CellAlignment format the current cell only and read back what was last written
 //    to it (CellBackColor / CellForeColor read 0 for a cell without a colour of its
 //    own); CellAlignment 0..8 as the classic grid numbers them (4 centres both ways),
-//    9 "general" (the default: numbers to the right, other text to the left)
+//    9 "general" (the default: numbers to the right, other text to the left);
+//    CellSelected marks the current cell as the one the window shows as chosen (the
+//    selected day): it changes no pixel, and assistive technology reports that cell
+//    as selected (IsSelectedCell)
 //  - whole grid: BackColor (cells without a colour of their own, and the area past the
 //    last cell), ForeColor, GridColor (packed colours), Clear (every text and format),
 //    MergeCells / MergeRow(i)
 //  - painting: SetRedraw(false) stops painting, so that a batch of cell writes costs
-//    no repaint; SetRedraw(true) repaints; Refresh repaints at once
+//    no repaint; SetRedraw(true) and Refresh have what the batch changed painted in
+//    the next paint pass, together with the other windows' changes of the same event
+//  - assistive technology sees the grid as a table of its cells (GridAccessible.h)
+//
+// Writing a value a cell or the grid already has changes nothing and repaints nothing;
+// a changed cell repaints that cell alone (its whole row where merged titles may
+// change). Each text is laid out once for its font and reused by every paint.
 //  - plus Control<W>: Left/Top/Width/Height, Visible, Enabled, TabStop, ToolTipText
 //  - events: MouseDown(button, shift, x, y) on every press (button 1 left, 2 right;
 //    x, y in twips); when it arrives, the cell under the pointer is already the
@@ -31,6 +40,8 @@
 
 #include "Control.h"
 
+#include <QRegion>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -82,6 +93,9 @@ class MSFlexGrid : public Control<QWidget> {
     void SetCellForeColor(int32_t packed);
     void SetCellFontBold(bool bold);
     void SetCellAlignment(int alignment);
+    bool CellSelected() const;
+    void SetCellSelected(bool selected);
+    bool IsSelectedCell(int row, int col) const;
 
     int32_t BackColor() const { return backColor_; }
     int32_t ForeColor() const { return foreColor_; }
@@ -101,6 +115,7 @@ class MSFlexGrid : public Control<QWidget> {
 
   protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
@@ -114,6 +129,13 @@ class MSFlexGrid : public Control<QWidget> {
         int32_t fore = NoColor;
         bool bold = false;
         int alignment = General;
+        bool selected = false;
+        // Where the text sits, decided when the text or the alignment is written.
+        Qt::Alignment placement = Qt::AlignLeft | Qt::AlignVCenter;
+        // The text laid out for the cell's font, and its width in whole pixels;
+        // width -1 until the next paint lays it out.
+        QStaticText shaped;
+        int width = -1;
     };
 
     bool Inside(int row, int col) const;
@@ -121,11 +143,14 @@ class MSFlexGrid : public Control<QWidget> {
     const Cell *Current() const;
     void Resize(int rows, int cols);
     void Repaint();
+    // The cell (or, in a merge row, its whole row) is to be painted again.
+    void Changed(int row, int col);
+    void Changed(const QRegion &area);
     // Column and row under a point, or -1 past the last one.
     int ColumnAt(int x) const;
     int RowAt(int y) const;
-    void PaintCell(QPainter &painter, int row, int first, int last, const std::vector<int> &xs,
-                   int top) const;
+    void PaintCell(QPainter &painter, Cell &cell, const QRect &inside);
+    void TakeFont();
 
     int rows_ = 0;
     int cols_ = 0;
@@ -140,6 +165,19 @@ class MSFlexGrid : public Control<QWidget> {
     int32_t foreColor_ = 0;
     int32_t gridColor_ = 0xC0C0C0;
     bool redraw_ = true;
+    // Changed while Redraw was off, not yet handed to Qt.
+    QRegion held_;
+    // Handed to Qt and not yet painted, for Refresh.
+    QRegion due_;
+    // The widget's font (0) and its bold face (1), with the metrics that place a text.
+    struct Face {
+        QFont font;
+        int ascent = 0;
+        int descent = 0;
+        int height = 0;
+        qreal exactAscent = 0;
+    };
+    Face faces_[2];
 };
 
 } // namespace platform

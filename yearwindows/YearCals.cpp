@@ -7,6 +7,7 @@
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
+#include "platform/MSFlexGrid.h"
 #include "platform/Screen.h"
 #include "yearwindows/YearGrid.h"
 #include "yearwindows/YearWindow.h"
@@ -31,7 +32,7 @@ constexpr int JewishCommonMargin = 60;
 constexpr int CentreCentre = 4;
 constexpr int32_t GridLines = 0xC0C0C0;
 
-void PaintDay(platform::MSFlexGrid &grid, GridCell at, bool selected, int16_t cal) {
+void PaintDay(platform::MSFlexGrid &grid, CellPlace at, bool selected, int16_t cal) {
     grid.SetRow(at.row);
     grid.SetCol(at.col);
     grid.SetCellBackColor(selected ? Start::BackColors[Start::SelectedDayBack]
@@ -41,12 +42,12 @@ void PaintDay(platform::MSFlexGrid &grid, GridCell at, bool selected, int16_t ca
     grid.SetCellFontBold(selected);
 }
 
-GridCell Highlighted(int16_t cal) {
+CellPlace Highlighted(int16_t cal) {
     return {Start::GridSel[cal][1], Start::GridSel[cal][2]};
 }
 
 // Two cells change: the day at `at` takes the highlight from the one that had it.
-void MoveHighlightTo(YearWindow &window, int16_t cal, GridCell at) {
+void MoveHighlightTo(YearWindow &window, int16_t cal, CellPlace at) {
     platform::MSFlexGrid &grid = window.MSFlexGrid1;
     grid.SetRedraw(false);
     PaintDay(grid, at, true, cal);
@@ -58,7 +59,7 @@ void MoveHighlightTo(YearWindow &window, int16_t cal, GridCell at) {
 }
 
 void MoveHighlight(YearWindow &window, int16_t cal) {
-    const GridCell at =
+    const CellPlace at =
         DayCell(cal, Calc::CalDates[cal][Calc::Month], Calc::CalDates[cal][Calc::Day]);
     if (at != Highlighted(cal)) MoveHighlightTo(window, cal, at);
 }
@@ -167,7 +168,7 @@ void SetYearGrid(YearWindow &window, int16_t cal) {
 }
 
 void SelectDay(YearWindow &window, int16_t cal) {
-    const GridCell at{window.MSFlexGrid1.Row(), window.MSFlexGrid1.Col()};
+    const CellPlace at{window.MSFlexGrid1.Row(), window.MSFlexGrid1.Col()};
     const std::optional<MonthDay> picked = DayAt(cal, at.row, at.col);
     if (!picked || at == Highlighted(cal)) return;
     Start::Updating = true;

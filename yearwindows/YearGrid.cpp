@@ -61,7 +61,7 @@ int32_t MonthsInYear(int16_t cal) {
     return LeapLayout(cal) ? 13 : 12;
 }
 
-GridCell BlockOf(int16_t cal, int32_t month) {
+CellPlace BlockOf(int16_t cal, int32_t month) {
     // A leap year's month 7 takes the fourth block of the second band; the months
     // after it sit one block further back than their number says.
     const bool leap = LeapLayout(cal);
@@ -70,8 +70,8 @@ GridCell BlockOf(int16_t cal, int32_t month) {
     return {place / BlocksPerBand * BandRows, place % BlocksPerBand * BlockColumns + extra + 1};
 }
 
-GridCell DayCell(int16_t cal, int32_t month, int32_t day) {
-    const GridCell block = BlockOf(cal, month);
+CellPlace DayCell(int16_t cal, int32_t month, int32_t day) {
+    const CellPlace block = BlockOf(cal, month);
     const int n = LeadingBlanks(cal, month) + day - 1; // [0, 36]
     return {block.row + 1 + n % WeekDays, block.col + n / WeekDays};
 }
@@ -88,7 +88,7 @@ std::optional<MonthDay> DayAt(int16_t cal, int row, int col) {
         month = 7;
     else
         return std::nullopt;
-    const GridCell first = BlockOf(cal, month);
+    const CellPlace first = BlockOf(cal, month);
     const int n = (col - first.col) * WeekDays + (row - first.row - 1);
     const int32_t day = n - LeadingBlanks(cal, month) + 1;
     if (day < 1 || day > Calc::MonthDays(cal, month)) return std::nullopt;
@@ -107,12 +107,12 @@ YearGrid YearGridOf(int16_t cal) {
             cell(band * BandRows + 1 + k, 0) = {WeekDayLabel(cal, k), CellKind::WeekDayLabel};
     }
     for (int32_t month = 1; month <= MonthsInYear(cal); ++month) {
-        const GridCell block = BlockOf(cal, month);
+        const CellPlace block = BlockOf(cal, month);
         const QString title = MonthTitle(cal, month);
         for (int k = 0; k < BlockColumns; ++k)
             cell(block.row, block.col + k) = {title, CellKind::Header};
         for (int32_t day = 1; day <= Calc::MonthDays(cal, month); ++day) {
-            const GridCell at = DayCell(cal, month, day);
+            const CellPlace at = DayCell(cal, month, day);
             cell(at.row, at.col) = {DayText(day), CellKind::Day};
         }
     }

@@ -35,15 +35,15 @@ int WeekColumns(int16_t cal);
 // 12, or 13 in a Jewish leap year.
 int32_t MonthsInYear(int16_t cal);
 
-struct GridCell {
+struct CellPlace {
     int row = 0;
     int col = 0;
-    friend bool operator==(const GridCell &, const GridCell &) = default;
+    friend bool operator==(const CellPlace &, const CellPlace &) = default;
 };
 
 // The header row and the first column of a month's block.
-GridCell BlockOf(int16_t cal, int32_t month);
-GridCell DayCell(int16_t cal, int32_t month, int32_t day);
+CellPlace BlockOf(int16_t cal, int32_t month);
+CellPlace DayCell(int16_t cal, int32_t month, int32_t day);
 
 struct MonthDay {
     int32_t month = 0;
@@ -64,7 +64,7 @@ struct YearGrid {
     int cols = 0;
     // Rows 0 .. DrawnRows - 1, columns 0 .. cols - 2, row by row.
     std::vector<YearCell> cells;
-    GridCell selected;
+    CellPlace selected;
 
     const YearCell &At(int row, int col) const { return cells[row * (cols - 1) + col]; }
 };

@@ -1,5 +1,6 @@
 #include "platform/MSFlexGrid.h"
 
+#include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -178,19 +179,18 @@ TEST_F(FlexGridTest, MouseDownArrivesWithTheClickedCellCurrent) {
     EXPECT_EQ(doubleClicks, 1);
 }
 
-TEST_F(FlexGridTest, NoRepaintWhileRedrawIsOff) {
+TEST_F(FlexGridTest, ABatchPaintsOnceAndOnlyWhatChanged) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int &count;
-        explicit PaintCounter(int &c) : count(c) {}
+    struct PaintRecorder : QObject {
+        std::vector<QRegion> regions;
         bool eventFilter(QObject *, QEvent *e) override {
-            if (e->type() == QEvent::Paint) ++count;
+            if (e->type() == QEvent::Paint)
+                regions.push_back(static_cast<QPaintEvent *>(e)->region());
             return false;
         }
-    } counter(paints);
-    grid.installEventFilter(&counter);
+    } paints;
+    grid.installEventFilter(&paints);
 
     grid.SetRedraw(false);
     for (int r = 0; r < 3; ++r)
@@ -201,11 +201,28 @@ TEST_F(FlexGridTest, NoRepaintWhileRedrawIsOff) {
             grid.SetCellBackColor(Red);
         }
     QCoreApplication::processEvents();
-    EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(paints.regions.empty()) << "nothing is painted while Redraw is off";
     grid.SetRedraw(true);
     grid.Refresh();
-    EXPECT_GE(paints, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints.regions.size(), 1u);
     EXPECT_EQ(Pixel(10, 10), QColor(Qt::red));
+
+    // Two cells change, two stay as they were written again: two cells are painted.
+    paints.regions.clear();
+    grid.SetRedraw(false);
+    grid.SetTextMatrix(0, 0, "2");
+    grid.SetTextMatrix(0, 1, "1");
+    grid.SetRow(2);
+    grid.SetCol(3);
+    grid.SetCellBackColor(White);
+    grid.SetCol(4);
+    grid.SetCellBackColor(Red);
+    grid.SetRedraw(true);
+    grid.Refresh();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(paints.regions.size(), 1u);
+    EXPECT_EQ(paints.regions[0], QRegion(0, 0, 20, 20) + QRegion(60, 40, 20, 20));
 }
 
 } // namespace

@@ -84,9 +84,9 @@ QImage ReferenceGrid(platform::MSFlexGrid &grid) {
     painter.drawLine(0, bottom, right, bottom);
     grid.SetRow(row0);
     grid.SetCol(col0);
-    return picture.toImage();
+    return picture.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage GrabbedGrid(platform::MSFlexGrid &grid) {
-    return grid.grab().toImage();
+    return grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }

@@ -11,7 +11,7 @@
 namespace {
 
 using YearCals::CellKind;
-using YearCals::GridCell;
+using YearCals::CellPlace;
 
 // The engine at a date of a calendar, every calendar's weeks starting on firstWeekDay.
 void SelectDate(int16_t cal, int day, int month, int year, int16_t firstWeekDay) {
@@ -38,7 +38,7 @@ struct MonthCase {
     int year;
     int month;
     int day;
-    GridCell cell;
+    CellPlace cell;
     int blanksBefore; // in the block's first column, before day 1
     int weekColumns;  // columns of the block that hold days
 };
@@ -53,7 +53,7 @@ TEST_P(GregorianMonths, DayLandsInItsCell) {
     EXPECT_EQ(YearCals::DayCell(Calc::Gregorian, c.month, c.day), c.cell);
     EXPECT_EQ(grid.At(c.cell.row, c.cell.col).text, QString::number(c.day));
     EXPECT_EQ(grid.selected, c.cell);
-    const GridCell block = YearCals::BlockOf(Calc::Gregorian, c.month);
+    const CellPlace block = YearCals::BlockOf(Calc::Gregorian, c.month);
     const int days = QDate(c.year, c.month, 1).daysInMonth();
     for (int k = 0; k < 7; ++k) {
         for (int col = 0; col < 6; ++col) {
@@ -97,13 +97,13 @@ TEST_P(WholeYears, EveryDayInItsWeekDayRowAndClickedBack) {
 
     int32_t julianDay = firstDay;
     for (int month = 1; month <= months; ++month) {
-        const GridCell block = YearCals::BlockOf(c.cal, month);
+        const CellPlace block = YearCals::BlockOf(c.cal, month);
         EXPECT_EQ(grid.At(block.row, block.col + 5).text,
                   QStringLiteral("(%1)  %2")
                       .arg(month)
                       .arg(QString::fromStdString(Texts::MonthNames[c.cal][month])));
         for (int day = 1; day <= Calc::MonthDays(c.cal, month); ++day, ++julianDay) {
-            const GridCell at = YearCals::DayCell(c.cal, month, day);
+            const CellPlace at = YearCals::DayCell(c.cal, month, day);
             ASSERT_EQ(grid.At(at.row, at.col).text, QString::number(day));
             ASSERT_EQ(grid.At(at.row, 0).text,
                       Abbreviation(QDate::fromJulianDay(julianDay).dayOfWeek()))
@@ -138,15 +138,15 @@ TEST(JewishLayout, LeapYearWidensTheSecondBandCommonYearLeavesItBlank) {
     YearCals::YearGrid grid = YearCals::YearGridOf(Calc::Jewish);
     EXPECT_EQ(grid.cols, 26);
     EXPECT_EQ(YearCals::WeekColumns(Calc::Jewish), 24);
-    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 7), (GridCell{8, 19}));
-    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 8), (GridCell{16, 1}));
-    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 13), (GridCell{24, 13}));
+    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 7), (CellPlace{8, 19}));
+    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 8), (CellPlace{16, 1}));
+    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 13), (CellPlace{24, 13}));
     EXPECT_EQ(grid.At(8, 24).text, "(7)  Adar II");
 
     SelectDate(Calc::Jewish, 1, 1, 5786, 7);
     grid = YearCals::YearGridOf(Calc::Jewish);
     EXPECT_EQ(YearCals::WeekColumns(Calc::Jewish), 18);
-    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 7), (GridCell{16, 1}));
+    EXPECT_EQ(YearCals::BlockOf(Calc::Jewish, 7), (CellPlace{16, 1}));
     EXPECT_EQ(grid.At(8, 13).text, "(6)  Adar");
     for (int row = 0; row < YearCals::DrawnRows; ++row)
         for (int col = 19; col <= 24; ++col)

@@ -87,15 +87,15 @@ TEST_F(YearWindowTest, ClickOnADayMovesEveryWindowClicksElsewhereChangeNothing) 
     const int32_t before = Calc::CurrentJD;
     // A week-day label, a header, a blank before 1 March 2024 (a Friday) and the
     // selected day itself.
-    const YearCals::GridCell march = YearCals::BlockOf(Calc::Gregorian, 3);
-    for (const YearCals::GridCell cell :
-         {YearCals::GridCell{1, 0}, march, YearCals::GridCell{march.row + 1, march.col},
+    const YearCals::CellPlace march = YearCals::BlockOf(Calc::Gregorian, 3);
+    for (const YearCals::CellPlace cell :
+         {YearCals::CellPlace{1, 0}, march, YearCals::CellPlace{march.row + 1, march.col},
           YearCals::DayCell(Calc::Gregorian, 3, 14)}) {
         QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCenter(grid, cell.row, cell.col));
         EXPECT_EQ(Calc::CurrentJD, before) << cell.row << ", " << cell.col;
     }
 
-    const YearCals::GridCell day = YearCals::DayCell(Calc::Gregorian, 3, 20);
+    const YearCals::CellPlace day = YearCals::DayCell(Calc::Gregorian, 3, 20);
     QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCenter(grid, day.row, day.col));
 
     EXPECT_EQ(Calc::CurrentJD, before + 6);
@@ -248,7 +248,7 @@ TEST_F(YearWindowTest, AfterTheLastDayTheYearIsShownDisabled) {
 
 TEST_F(YearWindowTest, DoubleClickOpensTheMonthlyWindow) {
     YearWindow &window = Open(Calc::Moslem);
-    const YearCals::GridCell day = YearCals::DayCell(Calc::Moslem, 9, 5);
+    const YearCals::CellPlace day = YearCals::DayCell(Calc::Moslem, 9, 5);
     QTest::mouseDClick(&window.MSFlexGrid1, Qt::LeftButton, {},
                        CellCenter(window.MSFlexGrid1, day.row, day.col));
     EXPECT_TRUE(frmMonthlyCal->Visible());
