@@ -6,6 +6,7 @@
 #include "frame/AppState.h"
 #include "frame/Language.h"
 #include "frame/SettingsTable.h"
+#include "frame/Tooltips.h"
 #include "frame/WindowPlacement.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
@@ -75,6 +76,7 @@ void Main() {
     ChangeCals::SetDayFacts();
 
     CreateCalendarWindows();
+    if (ShowTips != 0) ChangeCals::SetToolTips();
 
     // The splash stays on the screen, but is not to be used meanwhile.
     platform::WaitWithoutInput(deadline);

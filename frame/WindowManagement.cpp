@@ -6,6 +6,7 @@
 #include "frame/SettingsTable.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
+#include "frame/options/OptionsWindow.h"
 
 #include <algorithm>
 #include <limits>
@@ -81,6 +82,7 @@ void ExitProgram(int16_t &n) {
         MinimiseAndDestroy(YearWindowOf(n));
     CloseOtherWindows(n);
     frmAbout.Destroy();
+    frmOptions.Destroy();
     EndProgram();
 }
 
