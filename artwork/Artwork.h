@@ -36,7 +36,17 @@ QImage MoonBitmap(int sidePx);
 // 0..8 is taken as the nearest of them.
 QPixmap MoonPhaseButton(int phase, QSize logicalSize, qreal devicePixelRatio);
 
-enum class ButtonKind { PreviousYear, NextYear, Today, YearCalendars, Options, About, Exit };
+enum class ButtonKind {
+    PreviousYear,
+    NextYear,
+    Today,
+    YearCalendars,
+    Options,
+    About,
+    Exit,
+    Apply,
+    Close
+};
 
 // A pictogram on a transparent background, for a button face.
 QPixmap ButtonPicture(ButtonKind kind, QSize logicalSize, qreal devicePixelRatio);

@@ -115,6 +115,19 @@ void DrawExit(QPainter &p) {
     p.drawPolyline(QPolygonF({QPointF(16.6, 8.6), QPointF(20, 12), QPointF(16.6, 15.4)}));
 }
 
+// A tick: the choices are taken.
+void DrawApply(QPainter &p) {
+    p.setPen(InkPen(3.2, Palette::Accent));
+    p.drawPolyline(QPolygonF({QPointF(4.5, 12.5), QPointF(10, 18), QPointF(19.5, 6)}));
+}
+
+// A cross: the window goes away.
+void DrawClose(QPainter &p) {
+    p.setPen(InkPen(3, Palette::Marker));
+    p.drawLine(QPointF(6, 6), QPointF(18, 18));
+    p.drawLine(QPointF(18, 6), QPointF(6, 18));
+}
+
 void DrawArrow(QPainter &p, bool forward) {
     if (!forward) {
         p.translate(DesignSide, 0);
@@ -151,6 +164,12 @@ QPixmap ButtonPicture(ButtonKind kind, QSize logicalSize, qreal devicePixelRatio
                                   break;
                               case ButtonKind::Exit:
                                   DrawExit(p);
+                                  break;
+                              case ButtonKind::Apply:
+                                  DrawApply(p);
+                                  break;
+                              case ButtonKind::Close:
+                                  DrawClose(p);
                                   break;
                               }
                           });

@@ -245,8 +245,11 @@ Shading CraterShading(Vec3 p, const PlacedCrater &placed) {
         const double frac = turns - std::floor(turns);
         const double a = Unit(Hash(spoke % RaySpokes, 0, 5, 991));
         const double b = Unit(Hash((spoke + 1) % RaySpokes, 0, 5, 991));
-        const double pattern = std::pow(a + (b - a) * SmoothStep(0, 1, frac), 3.0);
-        const double reach = 4.0 + 9.0 * a;
+        // Strength and length both blend from spoke to spoke: a length taken from one
+        // spoke alone would end the rays with a straight seam at every spoke's edge.
+        const double blend = a + (b - a) * SmoothStep(0, 1, frac);
+        const double pattern = std::pow(blend, 3.0);
+        const double reach = 4.0 + 9.0 * blend;
         s.ray =
             c.rays * pattern * SmoothStep(reach, 1.2, t) + c.rays * 0.5 * SmoothStep(3.0, 1.0, t);
     }

@@ -1,7 +1,8 @@
 // How long the engine takes to turn one day into all four calendars, from a
-// Julian Day and from a date of each calendar, next to ICU converting the same
-// days into the same four calendars. Every benchmark walks the whole accepted
-// range once per iteration; ns_per_day is the time per day.
+// Julian Day (in order and in random order) and from a date of each calendar,
+// next to ICU converting the same days into the same four calendars. Every
+// benchmark walks the whole accepted range once per iteration; ns_per_day is
+// the time per day.
 #include "IcuCalendar.h"
 
 #include "engine/Calc.h"
@@ -10,6 +11,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
 #include <vector>
 
 namespace {
@@ -47,6 +51,25 @@ void BM_ChangeJD(benchmark::State &state) {
     CountDays(state, LastJD() - FirstJD() + 1);
 }
 BENCHMARK(BM_ChangeJD)->Unit(benchmark::kMillisecond);
+
+// The same days in a shuffled order (fixed seed), as a user jumping about
+// would ask for them: every day lands in another year of every calendar, so
+// nothing one conversion works out helps the next.
+void BM_ChangeJDRandomOrder(benchmark::State &state) {
+    Convert::StartEngine({});
+    std::vector<int32_t> days(static_cast<size_t>(LastJD() - FirstJD() + 1));
+    std::iota(days.begin(), days.end(), FirstJD());
+    std::shuffle(days.begin(), days.end(), std::mt19937(20240601));
+    for (auto _ : state) {
+        for (int32_t jd : days) {
+            Calc::CurrentJD = jd;
+            ChangeCals::ChangeJD();
+            benchmark::DoNotOptimize(Calc::CalDates);
+        }
+    }
+    CountDays(state, static_cast<int64_t>(days.size()));
+}
+BENCHMARK(BM_ChangeJDRandomOrder)->Unit(benchmark::kMillisecond);
 
 // The same days entered as dates of one calendar (its own range only).
 void BM_ChangeCal(benchmark::State &state) {

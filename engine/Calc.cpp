@@ -4,6 +4,7 @@
 #include "engine/CalcDetail.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <iterator>
 
@@ -11,7 +12,8 @@ namespace Calc {
 
 int32_t CalDates[5][6];
 int32_t CurrentJD;
-int16_t MonthTable[5][14][3];
+int16_t MonthTable[5][14];
+int16_t YearStartWeekDay[5];
 int16_t YearTable[5][3];
 int32_t YearBounds[5][3];
 int16_t MinYear[5];
@@ -25,11 +27,14 @@ int16_t MoslemType;
 
 namespace {
 
-struct YearKey {
-    int32_t firstDay;
-    int32_t yearDays; // 0: no year recorded
-};
-YearKey MonthStartsYear[5];
+// n -> the week day n - 1 days after a Monday, for n in 0 .. 63: carrying a
+// week day over the months of a year then needs no remainder.
+constexpr auto WeekDayAfter = [] {
+    std::array<int16_t, 64> table{};
+    for (int n = 0; n < 64; ++n)
+        table[n] = static_cast<int16_t>((n + 6) % 7 + 1);
+    return table;
+}();
 
 template <class Table> void Clear(Table &table) {
     std::memset(&table, 0, sizeof table);
@@ -82,6 +87,7 @@ void Reset() {
     Clear(CalDates);
     CurrentJD = 0;
     Clear(MonthTable);
+    Clear(YearStartWeekDay);
     Clear(YearTable);
     Clear(YearBounds);
     Clear(MinYear);
@@ -92,8 +98,8 @@ void Reset() {
     JewishLeap = false;
     Clear(MoslemCycle);
     MoslemType = 0;
+    Detail::SumMoslemCycle();
     Detail::ForgetJewishNewYears();
-    Detail::ForgetMonthStarts();
 }
 
 void InitCalendarTables() {
@@ -134,6 +140,19 @@ int32_t JulianDayOf(int32_t day, int32_t month, int32_t year) {
     return static_cast<int32_t>(Arith::ToNearest(sum));
 }
 
+int16_t MonthStartWeekDay(int cal, int month) {
+    if (!Detail::KnownCal(static_cast<int16_t>(cal)) || month < Detail::FirstMonth ||
+        month > Detail::LastTableMonth || YearStartWeekDay[cal] == 0)
+        return 0;
+    // Months 1 .. 12 have 28 to 31 days: each moves the next month's start 0
+    // to 3 week days on, 36 at most over the year. The mask keeps a table
+    // that was never filled inside the lookup.
+    int32_t shift = 0;
+    for (int k = 1; k < month; ++k)
+        shift += MonthDays(cal, k) - 28;
+    return WeekDayAfter[(YearStartWeekDay[cal] + shift) & 63];
+}
+
 int16_t YearDayOf(int16_t cal, int32_t month, int32_t day) {
     int32_t yearDay = day;
     if (Detail::KnownCal(cal)) {
@@ -150,7 +169,7 @@ void SplitYearDay(int16_t cal, int32_t &month, int32_t &day) {
     int32_t m = 1;
     int32_t d = day;
     if (Detail::KnownCal(cal)) {
-        while (m < Detail::LastTableMonth && d - MonthDays(cal, m) >= 1) {
+        while (m < Detail::LastTableMonth && d > MonthDays(cal, m)) {
             d -= MonthDays(cal, m);
             ++m;
         }
@@ -161,39 +180,11 @@ void SplitYearDay(int16_t cal, int32_t &month, int32_t &day) {
 
 namespace Detail {
 
-int32_t MonthLength(int16_t cal, int32_t month) {
-    if (!KnownCal(cal) || month < FirstMonth || month > LastTableMonth) return 0;
-    return MonthDays(cal, month);
-}
-
 void ClampDate(int16_t cal, int32_t months) {
     int32_t &month = CalDates[cal][Month];
     int32_t &day = CalDates[cal][Day];
     month = std::clamp(month, FirstMonth, months);
     day = std::min(day, MonthLength(cal, month));
-}
-
-bool MonthStartsKnown(int16_t cal) {
-    const YearKey current = {YearBounds[cal][1], YearDays(cal)};
-    YearKey &recorded = MonthStartsYear[cal];
-    if (recorded.yearDays != 0 && recorded.firstDay == current.firstDay &&
-        recorded.yearDays == current.yearDays)
-        return true;
-    recorded = current;
-    return false;
-}
-
-void ForgetMonthStarts() {
-    Clear(MonthStartsYear);
-}
-
-void SetYearEnd(int16_t cal) {
-    YearBounds[cal][2] = YearBounds[cal][1] + YearDays(cal) - 1;
-}
-
-void SetYearBoundsFromDay(int16_t cal) {
-    YearBounds[cal][1] = CurrentJD - CalDates[cal][YearDay] + 1;
-    SetYearEnd(cal);
 }
 
 } // namespace Detail

@@ -24,15 +24,18 @@ constexpr int Year = 3;
 constexpr int YearDay = 4;
 constexpr int Week = 5;
 
-// Layers of MonthTable and YearTable.
-constexpr int MonthDaysLayer = 1;
-constexpr int MonthStartWeekDayLayer = 2;
+// Layers of YearTable.
 constexpr int YearDaysLayer = 1;
 constexpr int YearWeeksLayer = 2;
 
 extern int32_t CalDates[5][6];
 extern int32_t CurrentJD;
-extern int16_t MonthTable[5][14][3];
+// Days in each month of every calendar's current year; month 13 is used by
+// the Jewish leap year only and holds 0 otherwise.
+extern int16_t MonthTable[5][14];
+// Week day (1 Monday .. 7 Sunday) of the first day of every calendar's
+// current year; 0 before its first conversion.
+extern int16_t YearStartWeekDay[5];
 extern int16_t YearTable[5][3];
 extern int32_t YearBounds[5][3];
 extern int16_t MinYear[5];
@@ -49,11 +52,13 @@ extern int16_t MoslemCycle[31];
 extern int16_t MoslemType;
 
 inline int16_t &MonthDays(int cal, int month) {
-    return MonthTable[cal][month][MonthDaysLayer];
+    return MonthTable[cal][month];
 }
-inline int16_t &MonthStartWeekDay(int cal, int month) {
-    return MonthTable[cal][month][MonthStartWeekDayLayer];
-}
+// Week day of the first day of a month 1 .. 13 of cal's current year, carried
+// from the year's first day over the month lengths; past the last month of
+// the year, the week day after the year's end. 0 for a month or calendar the
+// tables do not hold, and before cal's first conversion.
+int16_t MonthStartWeekDay(int cal, int month);
 inline int16_t &YearDays(int cal) {
     return YearTable[cal][YearDaysLayer];
 }

@@ -16,7 +16,10 @@ inline bool KnownCal(int16_t cal) {
 
 // Days in a month of cal's current year; a month the tables have no row for
 // has none, so that a stray month number never reads outside them.
-int32_t MonthLength(int16_t cal, int32_t month);
+inline int32_t MonthLength(int16_t cal, int32_t month) {
+    if (!KnownCal(cal) || month < FirstMonth || month > LastTableMonth) return 0;
+    return MonthDays(cal, month);
+}
 
 // A date written by a caller is pulled onto the calendar: the month onto
 // 1 .. months, then a day beyond that month's end back to its last day. Both
@@ -24,21 +27,20 @@ int32_t MonthLength(int16_t cal, int32_t month);
 void ClampDate(int16_t cal, int32_t months);
 
 // YearBounds(cal, 2) from the year's first day and its length.
-void SetYearEnd(int16_t cal);
+inline void SetYearEnd(int16_t cal) {
+    YearBounds[cal][2] = YearBounds[cal][1] + YearDays(cal) - 1;
+}
 
 // Both year bounds from the selected day and its number in the year.
-void SetYearBoundsFromDay(int16_t cal);
+inline void SetYearBoundsFromDay(int16_t cal) {
+    YearBounds[cal][1] = CurrentJD - CalDates[cal][YearDay] + 1;
+    SetYearEnd(cal);
+}
+
+// The Moslem cycle's running sums, which ToMoslem reads, from MoslemCycle.
+void SumMoslemCycle();
 
 // Drops the new years JewishNewYear has kept.
 void ForgetJewishNewYears();
-
-// Whether MonthStartWeekDay(cal, ·) already describes cal's current year. A
-// year is known by its first day and its length, which fixes its month
-// lengths; a conversion that stays in the year of the last one need not
-// work the week days out again. Records the current year when it does not.
-bool MonthStartsKnown(int16_t cal);
-
-// Forgets every recorded year (the month table was cleared).
-void ForgetMonthStarts();
 
 } // namespace Calc::Detail

@@ -5,6 +5,7 @@
 #include "engine/Texts.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string>
 
@@ -27,8 +28,9 @@ std::string *JewishNames() {
 }
 
 // The lengths and the names are moved separately: the lengths follow
-// JewishLeap, the names the emptiness of month 13, so a reload of the names
-// (a change of language) relays out only the names.
+// JewishLeap, the names Texts::JewishNamesLeap, so a reload of the names (a
+// change of language) relays out only the names. An empty name is a name
+// like any other.
 void LayOutCommonYear() {
     if (JewishLeap) {
         for (int month = 7; month <= 12; ++month)
@@ -36,12 +38,12 @@ void LayOutCommonYear() {
         MonthDays(Jewish, 13) = 0;
         JewishLeap = false;
     }
-    std::string *names = JewishNames();
-    if (!names[13].empty()) {
-        for (int month = 7; month <= 12; ++month)
-            names[month] = names[month + 1];
+    if (Texts::JewishNamesLeap) {
+        std::string *names = JewishNames();
+        std::move(names + 8, names + 14, names + 7);
         names[6] = Texts::AdarName;
         names[13].clear();
+        Texts::JewishNamesLeap = false;
     }
 }
 
@@ -51,28 +53,35 @@ void LayOutLeapYear() {
             MonthDays(Jewish, month) = MonthDays(Jewish, month - 1);
         JewishLeap = true;
     }
-    std::string *names = JewishNames();
-    if (names[13].empty()) {
-        for (int month = 13; month >= 8; --month)
-            names[month] = names[month - 1];
+    if (!Texts::JewishNamesLeap) {
+        std::string *names = JewishNames();
+        std::move_backward(names + 7, names + 13, names + 14);
         names[6] = Texts::AdarName + " I";
         names[7] = Texts::AdarName + " II";
+        Texts::JewishNamesLeap = true;
     }
 }
 
 struct YearKind {
-    int32_t yearDays;
-    int16_t heshvan;
+    int16_t heshvan; // 0: no year has this length
     int16_t kislev;
     int16_t adar;      // Adar, or Adar I
     int16_t afterAdar; // Nisan, or Adar II
 };
 
-// Deficient, regular and complete years, common and leap.
-constexpr YearKind YearKinds[] = {
-    {353, 29, 29, 29, 30}, {354, 29, 30, 29, 30}, {355, 30, 30, 29, 30},
-    {383, 29, 29, 30, 29}, {384, 29, 30, 30, 29}, {385, 30, 30, 30, 29},
-};
+// By year length from 353 days: deficient, regular and complete years,
+// common and leap.
+constexpr int32_t ShortestYear = 353;
+constexpr auto YearKinds = [] {
+    std::array<YearKind, 385 - ShortestYear + 1> kinds{};
+    kinds[353 - ShortestYear] = {29, 29, 29, 30};
+    kinds[354 - ShortestYear] = {29, 30, 29, 30};
+    kinds[355 - ShortestYear] = {30, 30, 29, 30};
+    kinds[383 - ShortestYear] = {29, 29, 30, 29};
+    kinds[384 - ShortestYear] = {29, 30, 30, 29};
+    kinds[385 - ShortestYear] = {30, 30, 30, 29};
+    return kinds;
+}();
 
 void SetJewishYearBounds(int32_t newYear, int32_t nextNewYear) {
     YearBounds[Jewish][1] = newYear;
@@ -143,13 +152,13 @@ void SetJewishYear() {
         LayOutLeapYear();
 
     // Another length (never one of the accepted years) keeps the lengths.
-    const auto kind = std::find_if(std::begin(YearKinds), std::end(YearKinds),
-                                   [&](const YearKind &k) { return k.yearDays == yearDays; });
-    if (kind == std::end(YearKinds)) return;
-    MonthDays(Jewish, 2) = kind->heshvan;
-    MonthDays(Jewish, 3) = kind->kislev;
-    MonthDays(Jewish, 6) = kind->adar;
-    MonthDays(Jewish, 7) = kind->afterAdar;
+    const uint32_t kindIndex = static_cast<uint32_t>(yearDays - ShortestYear);
+    if (kindIndex >= YearKinds.size() || YearKinds[kindIndex].heshvan == 0) return;
+    const YearKind &kind = YearKinds[kindIndex];
+    MonthDays(Jewish, 2) = kind.heshvan;
+    MonthDays(Jewish, 3) = kind.kislev;
+    MonthDays(Jewish, 6) = kind.adar;
+    MonthDays(Jewish, 7) = kind.afterAdar;
 }
 
 void FromJewish() {
@@ -164,12 +173,15 @@ void FromJewish() {
 
 void ToJewish() {
     int32_t *date = CalDates[Jewish];
+    // The day lies in the Jewish year that begins in the autumn of its Julian
+    // year, or, before that new year, in the one before.
     int32_t year = CalDates[Julian][Year] + JewishEraOffset;
-    // Before the autumn new year the day still belongs to the year before.
-    int32_t newYear = JewishNewYear(year);
-    while (newYear > CurrentJD)
-        newYear = JewishNewYear(--year);
-    SetJewishYearBounds(newYear, JewishNewYear(year + 1));
+    const int32_t autumnNewYear = JewishNewYear(year);
+    const bool beforeAutumn = autumnNewYear > CurrentJD;
+    year -= beforeAutumn;
+    const int32_t newYear = beforeAutumn ? JewishNewYear(year) : autumnNewYear;
+    const int32_t nextNewYear = beforeAutumn ? autumnNewYear : JewishNewYear(year + 1);
+    SetJewishYearBounds(newYear, nextNewYear);
     date[Year] = year;
     SetJewishYear();
     date[YearDay] = CurrentJD - YearBounds[Jewish][1] + 1;

@@ -3,6 +3,8 @@
 #include "engine/CalcDetail.h"
 #include "engine/ChangeCals.h"
 
+#include <algorithm>
+
 namespace Calc {
 
 namespace {
@@ -45,20 +47,19 @@ void ToJulian() {
     int32_t d = CurrentJD - JulianYearZeroEnd;
     int32_t year = Arith::Div(d, DaysIn4Years) * 4;
     d = Arith::Mod(d, DaysIn4Years); // (-1461, 1461); negative only before year 1
-    for (int i = 0; i < 3 && d - 365 >= 1; ++i) {
-        d -= 365;
-        ++year;
-    }
-    if (d >= 1)
-        ++year;
-    else
+    if (d >= 1) {
+        const int32_t yearsBefore = std::min(Arith::Div(d - 1, 365), 3); // [0, 3]
+        d -= 365 * yearsBefore;
+        year += yearsBefore + 1;
+    } else {
         d = 366;
+    }
     ApplyJulianLeap(year);
     date[Year] = year;
     date[YearDay] = d;
     date[Day] = d;
     SplitYearDay(Julian, date[Month], date[Day]);
-    SetJulianYearBounds(year);
+    Detail::SetYearBoundsFromDay(Julian);
     ChangeCals::SetMonthWeekDays(Julian);
 }
 

@@ -22,6 +22,9 @@ struct MoslemVariant {
 constexpr MoslemVariant Hegira15July = {355, 354, 1948439, 2817345};
 constexpr MoslemVariant Hegira16July = {354, 355, 1948440, 2817346};
 
+// Days of the cycle before each of its years (element 30: the whole cycle).
+int32_t CycleDaysBefore[CycleYears + 1];
+
 // Dhu'l-Hijjah takes the leap day.
 void SetLastMonth() {
     MonthDays(Moslem, 12) = YearDays(Moslem) == 355 ? 30 : 29;
@@ -29,12 +32,18 @@ void SetLastMonth() {
 
 } // namespace
 
+void Detail::SumMoslemCycle() {
+    for (int32_t year = 1; year <= CycleYears; ++year)
+        CycleDaysBefore[year] = CycleDaysBefore[year - 1] + MoslemCycle[year];
+}
+
 void SetMoslemType() {
     const MoslemVariant &variant = MoslemType == 1 ? Hegira15July : Hegira16July;
     MoslemCycle[15] = variant.year15;
     MoslemCycle[16] = variant.year16;
     MinJD[Moslem] = variant.epoch;
     MaxJD[Moslem] = variant.lastDay;
+    Detail::SumMoslemCycle();
 }
 
 void FromMoslem() {
@@ -59,17 +68,19 @@ void ToMoslem() {
     int32_t d = CurrentJD - MinJD[Moslem] + 1; // 1 on the epoch
     int32_t year = Arith::Div(d - 1, DaysIn30Years) * CycleYears;
     d = Arith::Mod(d - 1, DaysIn30Years) + 1;
+    // Every year of the cycle has 354 or 355 days, so the years before day d
+    // are (d - 1) ÷ 355 or one more.
     int32_t cycleYear = 1;
-    for (; cycleYear < CycleYears; ++cycleYear) {
-        if (d - MoslemCycle[cycleYear] < 1) break;
-        d -= MoslemCycle[cycleYear];
-        ++year;
-    }
-    // d < 1 only before the epoch.
-    if (d < 1)
+    if (d >= 1) {
+        int32_t yearsBefore = Arith::Div(d - 1, int32_t{355}); // [0, 29]
+        if (yearsBefore < CycleYears - 1 && d > CycleDaysBefore[yearsBefore + 1]) ++yearsBefore;
+        d -= CycleDaysBefore[yearsBefore];
+        cycleYear = yearsBefore + 1;
+        year += cycleYear;
+    } else {
+        // Only before the epoch.
         d = MoslemCycle[cycleYear];
-    else
-        ++year;
+    }
     date[Year] = year;
     date[YearDay] = d;
     date[Day] = d;

@@ -29,16 +29,6 @@ int16_t WeekDayOf(int32_t jd) {
     return static_cast<int16_t>(Arith::Mod(jd, 7) + 1);
 }
 
-// Past the last month of the year this is the week day after the year's end.
-void FillMonthStarts(int16_t cal) {
-    int32_t jd = YearBounds[cal][1];
-    MonthStartWeekDay(cal, 1) = WeekDayOf(jd);
-    for (int month = 2; month <= 13; ++month) {
-        jd += MonthDays(cal, month - 1);
-        MonthStartWeekDay(cal, month) = WeekDayOf(jd);
-    }
-}
-
 // Weeks a run of days touches when it is counted from the start of a week.
 int32_t WeeksTouched(int32_t days) {
     return Arith::Div(days, 7) + (Arith::Mod(days, 7) != 0 ? 1 : 0);
@@ -101,7 +91,7 @@ void ChangeJD() {
 
 void SetMonthWeekDays(int16_t cal) {
     if (!Detail::KnownCal(cal)) return;
-    if (!Detail::MonthStartsKnown(cal)) FillMonthStarts(cal);
+    YearStartWeekDay[cal] = WeekDayOf(YearBounds[cal][1]);
     SetWeekFacts(cal);
 }
 
@@ -109,7 +99,7 @@ void SetWeekFacts(int16_t cal) {
     if (!Detail::KnownCal(cal)) return;
     // Week 1 begins on FirstWeekDay and holds the year's first day, so it may
     // start with days of the year before.
-    const int32_t daysBefore = Arith::Mod(MonthStartWeekDay(cal, 1) - FirstWeekDay[cal] + 7, 7);
+    const int32_t daysBefore = Arith::Mod(YearStartWeekDay[cal] - FirstWeekDay[cal] + 7, 7);
     YearWeeks(cal) = static_cast<int16_t>(WeeksTouched(YearDays(cal) + daysBefore));
     CalDates[cal][Week] = WeeksTouched(CalDates[cal][YearDay] + daysBefore);
 }

@@ -25,8 +25,9 @@ void Reset();
 // from CurrentJD; then SetDayFacts and RefreshWindows.
 void ChangeCal(int16_t &cal);
 void ChangeJD();
-// MonthStartWeekDay(cal, 1..13) from the year's first day, then SetWeekFacts.
-// A cal outside 1..4 is ignored here and in SetWeekFacts.
+// YearStartWeekDay(cal) from the year's first day (the months' first week
+// days follow from it, Calc::MonthStartWeekDay), then SetWeekFacts. A cal
+// outside 1..4 is ignored here and in SetWeekFacts.
 void SetMonthWeekDays(int16_t cal);
 // YearWeeks(cal) and CalDates(cal, Week) from FirstWeekDay(cal).
 void SetWeekFacts(int16_t cal);

@@ -11,6 +11,7 @@ namespace Texts {
 std::string CalendarNames[6];
 std::string MonthNames[5][14];
 std::string AdarName;
+bool JewishNamesLeap;
 std::string WeekDayNames[8];
 std::string WeekDayAbbrs[8];
 std::string LabelTexts[13];
@@ -98,6 +99,7 @@ void LoadEnglish() {
               MonthNames[Calc::Gregorian]);
     Fill(MonthNames[Calc::Jewish], EnglishJewishMonths);
     AdarName = MonthNames[Calc::Jewish][6];
+    JewishNamesLeap = false;
     Fill(MonthNames[Calc::Moslem], EnglishMoslemMonths);
     Fill(WeekDayNames, EnglishWeekDayNames);
     Fill(WeekDayAbbrs, EnglishWeekDayAbbrs);

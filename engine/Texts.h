@@ -57,6 +57,12 @@ static_assert(TextSelectLanguage == 25 && LabelMoonCaption == 12);
 extern std::string CalendarNames[6];
 extern std::string MonthNames[5][14];
 extern std::string AdarName;
+// The layout MonthNames of the Jewish calendar are in: false for the twelve
+// names of a common year (as a language is loaded), true once the engine has
+// laid them out for a leap year (Adar I, Adar II, then Nisan .. Elul one
+// month on). Kept apart from the names, so that an empty name never reads as
+// a layout.
+extern bool JewishNamesLeap;
 extern std::string WeekDayNames[8];
 extern std::string WeekDayAbbrs[8];
 extern std::string LabelTexts[13];
@@ -66,7 +72,8 @@ extern std::string StringTexts[26];
 inline constexpr const char *EnglishDefault = "English (Default)";
 
 // Every table set to the built-in English texts (month 13 of every calendar
-// empty, AdarName taken from the Jewish month 6).
+// empty, AdarName taken from the Jewish month 6, the Jewish names in the
+// common-year layout).
 void LoadEnglish();
 
 } // namespace Texts

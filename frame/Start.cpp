@@ -2,20 +2,26 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "frame/AppState.h"
 #include "frame/Language.h"
 #include "frame/SettingsTable.h"
+#include "frame/Tooltips.h"
+#include "frame/WindowPlacement.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
+#include "platform/Wait.h"
 #include "platform/core/Clock.h"
 
 namespace Start {
 
 namespace {
 
-// The splash stays up at least this long: 0.000012 day is 1.0368 seconds.
-constexpr double SplashDays = 0.000012;
+// The splash stays up at least 0.000012 day, 1036.8 ms, counted in whole
+// milliseconds on a clock that time-zone changes and clock steps leave alone.
+constexpr qint64 SplashMilliseconds = 1037;
+static_assert(SplashMilliseconds >= 0.000012 * 24 * 60 * 60 * 1000);
 
 void TakeTodayAsGregorian() {
     const platform::CalendarDate today = platform::Today();
@@ -52,12 +58,16 @@ void Main() {
 
     frmAbout->Show();
     frmAbout->Refresh();
-    const double deadline = platform::Now() + SplashDays;
+    const qint64 deadline = platform::SteadyMilliseconds() + SplashMilliseconds;
+    // Under a window manager the splash shows nothing until the manager has put it
+    // on the screen and it has been painted there.
+    platform::WaitWithoutInput(deadline, [] { return frmAbout->Exposed(); });
 
     FillColumnLeft();
-    Calc::InitCalendarTables();
+    Calc::StartEngine({Calc::MoslemType,
+                       {Calc::FirstWeekDay[Calc::Julian], Calc::FirstWeekDay[Calc::Gregorian],
+                        Calc::FirstWeekDay[Calc::Jewish], Calc::FirstWeekDay[Calc::Moslem]}});
     LoadLanguage(LanguageName);
-    Calc::SetMoslemType();
     TakeTodayAsGregorian();
     Calc::FromGregorian();
     Calc::ToJulian();
@@ -66,21 +76,26 @@ void Main() {
     ChangeCals::SetDayFacts();
 
     CreateCalendarWindows();
+    if (ShowTips != 0) ChangeCals::SetToolTips();
 
-    // The splash is not to be used meanwhile, so no window event is handled.
-    while (platform::Now() < deadline) {
-    }
+    // The splash stays on the screen, but is not to be used meanwhile.
+    platform::WaitWithoutInput(deadline);
 
     ChangeCals::ChangeSource = StartupWindow;
     OpenStartupWindow(StartupWindow);
     frmAbout.Destroy();
 }
 
-void PlaceWindow(platform::Form &window, int16_t top, int16_t left) {
-    if (top < platform::ScreenHeight() && left < platform::ScreenWidth()) {
-        window.SetTop(top);
-        window.SetLeft(left);
-    }
+void PlaceWindow(platform::Form &window, int16_t index) {
+    const Area size{0, 0, window.Width(), window.Height()};
+    const Area monthly =
+        frmMonthlyCal.Exists() ? Area{0, 0, frmMonthlyCal->Width(), frmMonthlyCal->Height()} : size;
+    const Area work = platform::WorkArea();
+    const Area placed =
+        PlacedAt(WinTop[index], WinLeft[index], DesignedPlace(index, size, monthly, work),
+                 platform::ScreenAreas(), work);
+    window.SetTop(placed.Top);
+    window.SetLeft(placed.Left);
 }
 
 } // namespace Start

@@ -6,6 +6,7 @@
 #include "frame/SettingsTable.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
+#include "frame/options/OptionsWindow.h"
 
 #include <algorithm>
 #include <limits>
@@ -68,7 +69,9 @@ void ExitProgram(int16_t &n) {
     if (ProgramEnded()) return;
     for (int16_t index = 1; index <= Start::WindowCount; ++index) {
         platform::Form &window = WindowAt(index);
-        if (window.WindowState() == Minimised) continue;
+        // A window never shown in this run keeps the place it was saved with, or
+        // none when it never had one, so that it goes on opening at its designed place.
+        if (window.WindowState() == Minimised || !window.EverShown()) continue;
         Start::WinTop[index] = SavedEdge(window.Top());
         Start::WinLeft[index] = SavedEdge(window.Left());
     }
@@ -79,6 +82,7 @@ void ExitProgram(int16_t &n) {
         MinimiseAndDestroy(YearWindowOf(n));
     CloseOtherWindows(n);
     frmAbout.Destroy();
+    frmOptions.Destroy();
     EndProgram();
 }
 

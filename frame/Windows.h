@@ -8,6 +8,7 @@
 //    it also hands the engine the window set over these windows (CalendarWindowSet.h)
 #pragma once
 
+#include "frame/WindowTips.h"
 #include "platform/CommandButton.h"
 #include "platform/FormRef.h"
 
@@ -26,6 +27,8 @@ class MonthlyForm : public platform::Form {
     virtual void FocusToday() = 0;
     // Command1(5).
     virtual platform::CommandButton &ExitButton() = 0;
+    // Copies the tooltips onto the controls; a stand-in without them ignores them.
+    virtual void SetTips(const MonthlyTips &) {}
 };
 
 class YearForm : public platform::Form {
@@ -35,12 +38,16 @@ class YearForm : public platform::Form {
     virtual void SetYearForm() = 0;
     // Command1(6).
     virtual platform::CommandButton &ExitButton() = 0;
+    // Copies the tooltips onto the controls; a stand-in without them ignores them.
+    virtual void SetTips(const YearTips &) {}
 };
 
 class MoonForm : public platform::Form {
   public:
     using platform::Form::Form;
     virtual void ReSetForm() = 0;
+    // Copies the tooltips onto the controls; a stand-in without them ignores them.
+    virtual void SetTips(const MoonTips &) {}
 };
 
 template <class Base> class WindowRef final : public platform::FormRefBase {

@@ -6,6 +6,7 @@
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
 #include "frame/about/AboutWindow.h"
+#include "frame/options/OptionsWindow.h"
 #include "platform/Input.h"
 #include "platform/core/Clock.h"
 
@@ -41,7 +42,7 @@ void MonthlyWindow::Command1_Click(int index) {
         break;
     }
     case OptionsButton:
-        // The program has no options window yet: the button opens nothing.
+        Start::ShowOptions();
         break;
     case AboutButton:
         frmAbout->Show();

@@ -134,8 +134,7 @@ void MonthlyWindow::Form_Load() {
         picture.SetWidth(static_cast<int>(picture.Width() / scale));
         picture.ZOrder(1);
     }
-    Start::PlaceWindow(*this, Start::WinTop[Start::MonthlyWindowIndex],
-                       Start::WinLeft[Start::MonthlyWindowIndex]);
+    Start::PlaceWindow(*this, Start::MonthlyWindowIndex);
 }
 
 void MonthlyWindow::Form_Unload() {

@@ -51,6 +51,7 @@ class MonthlyWindow final : public MonthlyForm {
     void ReSetForm() override;
     void FocusToday() override;
     platform::CommandButton &ExitButton() override { return Command1[5]; }
+    void SetTips(const MonthlyTips &tips) override;
 
   protected:
     void Form_Load() override;

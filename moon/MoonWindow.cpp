@@ -71,7 +71,8 @@ void MoonWindow::Form_Load() {
     SetCaption(Text(Texts::LabelTexts[Texts::LabelMoonCaption]));
     const QString file = QDir(platform::ProgramFolder()).filePath(QStringLiteral("Moon.bmp"));
     if (!Picture1.LoadPicture(file)) {
-        platform::MsgBox(file + QStringLiteral("\n\n") + Text(Texts::StringTexts[Texts::TextFileNotFound]),
+        platform::MsgBox(file + QStringLiteral("\n\n") +
+                             Text(Texts::StringTexts[Texts::TextFileNotFound]),
                          platform::ProgramTitle());
         ShowSubstituteDisc();
     }
@@ -80,8 +81,7 @@ void MoonWindow::Form_Load() {
     Label2.SetHeight(Picture1.Height() + 60);
     Label2.SetWidth(Picture1.Width() + 60);
     Label1.SetTop(Picture1.Height() - Label1.Height() - 60);
-    Start::PlaceWindow(*this, Start::WinTop[Start::MoonWindowIndex],
-                       Start::WinLeft[Start::MoonWindowIndex]);
+    Start::PlaceWindow(*this, Start::MoonWindowIndex);
 }
 
 void MoonWindow::ShowSubstituteDisc() {

@@ -26,6 +26,7 @@ class MoonWindow final : public MoonForm {
     platform::Label Label1;
 
     void ReSetForm() override;
+    void SetTips(const MoonTips &tips) override;
 
   protected:
     void Form_Load() override;

@@ -1,7 +1,7 @@
 // Control: what every control of a window offers, in the windows' vocabulary.
 //  - Control<W>: a Qt widget W with its design name as objectName and
-//    Left/Top/Width/Height in twips, Visible, Enabled, ToolTipText, TabStop,
-//    TabIndex, ZOrder and SetFocus
+//    Left/Top/Width/Height in twips, Visible, Enabled, ToolTipText, AccessibleName,
+//    TabStop, TabIndex, ZOrder and SetFocus
 //  - ElementName: the objectName of an element of a control array ("Combo2_3")
 //  - SetColorRoles: gives a widget a packed colour in some of its palette's roles
 //  - WithLineBreaks: a caption's CR LF pairs as the line breaks Qt draws
@@ -59,6 +59,8 @@ template <class W> class Control : public W {
     void SetEnabled(bool on) { this->setEnabled(on); }
     QString ToolTipText() const { return this->toolTip(); }
     void SetToolTipText(const QString &text) { this->setToolTip(text); }
+    // The name assistive technology reads for a control without a caption of its own.
+    void SetAccessibleName(const QString &name) { this->setAccessibleName(name); }
 
     bool TabStop() const { return TabStopOf(this); }
     void SetTabStop(bool on) { SetTabStopOf(this, on); }

@@ -4,8 +4,9 @@
 #include "Units.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -17,6 +18,9 @@ Form::Form(const QString &name)
 }
 
 void Form::Show() {
+    // A window manager places a window shown again as if it were new, unless the
+    // window asks for its place.
+    if (hiddenAt_) move(*std::exchange(hiddenAt_, std::nullopt));
     show();
     raise();
     activateWindow();
@@ -24,9 +28,10 @@ void Form::Show() {
 
 void Form::Refresh() {
     repaint();
-    // A window shown a moment ago needs the window system's answer before it shows
-    // anything; the user's input waits.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool Form::Exposed() const {
+    return windowHandle() != nullptr && windowHandle()->isExposed();
 }
 
 int Form::WindowState() const {
@@ -57,9 +62,11 @@ int Form::Height() const {
 }
 
 void Form::SetLeft(int twips) {
+    hiddenAt_.reset();
     move(TwipsToPixels(twips), y());
 }
 void Form::SetTop(int twips) {
+    hiddenAt_.reset();
     move(x(), TwipsToPixels(twips));
 }
 
@@ -100,6 +107,16 @@ void Form::resizeEvent(QResizeEvent *event) {
 void Form::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void Form::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    everShown_ = true;
+}
+
+void Form::hideEvent(QHideEvent *event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) hiddenAt_ = pos();
 }
 
 void Form::closeEvent(QCloseEvent *event) {

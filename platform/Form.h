@@ -3,8 +3,11 @@
 //    used), Form_Unload (when it is destroyed), Form_Resize (its size or its window
 //    state changed), Form_TitleBarClose (the title bar's close button; by default the
 //    window is destroyed, as the program's windows expect)
-//  - Show (without blocking; the window comes to the front and is activated), Hide,
-//    Visible (shown, minimised or not), Refresh (repaint now)
+//  - Show (without blocking; the window comes to the front and is activated; a
+//    window hidden before reopens where it was, wherever the user or the window
+//    manager had moved it), Hide, EverShown (shown at least once),
+//    Visible (shown, minimised or not), Refresh (repaint now, handling no other
+//    event), Exposed (the window system shows the window: mapped and not hidden)
 //  - WindowState 0 normal, 1 minimised, 2 maximised (read and written, hidden too)
 //  - Caption; Left/Top/Width/Height: the outer frame, in twips; ScaleWidth /
 //    ScaleHeight: the inner area. Outer minus inner is whatever the window manager
@@ -20,6 +23,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -35,6 +39,8 @@ class Form : public QWidget {
     void Hide() { hide(); }
     bool Visible() const { return isVisible(); }
     void Refresh();
+    bool Exposed() const;
+    bool EverShown() const { return everShown_; }
 
     int WindowState() const;
     void SetWindowState(int state);
@@ -68,11 +74,16 @@ class Form : public QWidget {
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
   private:
     friend class FormRefBase;
     void SetInnerSize(int width, int height);
     QSize FrameExtra() const;
+
+    bool everShown_ = false;
+    std::optional<QPoint> hiddenAt_;
 };
 
 } // namespace platform

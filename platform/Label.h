@@ -3,6 +3,7 @@
 //  - SetAlignment: 0 left, 1 right, 2 centre
 //  - SetFontBold, SetFontSize (points), SetForeColor, SetBackColor (packed colours)
 //  - SetBackStyle: 0 transparent (the default), 1 opaque in the BackColor
+//  - SetBuddy: the control the label names
 //  - mouse presses and double clicks go on to the control underneath
 #pragma once
 
@@ -27,6 +28,8 @@ class Label : public Control<QLabel> {
     void SetForeColor(int32_t packed);
     void SetBackColor(int32_t packed);
     void SetBackStyle(int style);
+    // The control this label names, for assistive technology.
+    void SetBuddy(QWidget *control) { setBuddy(control); }
 
   private:
     QString caption_; // as given, CR LF and all

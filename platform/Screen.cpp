@@ -27,6 +27,27 @@ int ScreenHeight() {
     return PixelsToTwips(ScreenSize().height());
 }
 
+namespace {
+
+Area InTwips(const QRect &pixels) {
+    return {PixelsToTwips(pixels.left()), PixelsToTwips(pixels.top()),
+            PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
+}
+
+} // namespace
+
+std::vector<Area> ScreenAreas() {
+    std::vector<Area> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.push_back(InTwips(screen->geometry()));
+    return areas;
+}
+
+Area WorkArea() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? InTwips(screen->availableGeometry()) : Area{};
+}
+
 int MousePointer() {
     return pointer;
 }

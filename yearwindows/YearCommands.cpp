@@ -6,6 +6,7 @@
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
 #include "frame/about/AboutWindow.h"
+#include "frame/options/OptionsWindow.h"
 #include "platform/Screen.h"
 #include "platform/core/Alerts.h"
 #include "platform/core/Clock.h"
@@ -98,7 +99,7 @@ void YearCommand(YearWindow &window, int16_t cal, int index) {
         GoToToday(cal);
         break;
     case Options:
-        // The program has no options window yet: the button opens nothing.
+        Start::ShowOptions();
         break;
     case About:
         frmAbout->Show();

@@ -139,7 +139,7 @@ void YearWindow::Form_Load() {
     Combo1.SetForeColor(YearListForeColor);
     for (int index = 7; index <= 9; ++index)
         Command1[index].SetBackColor(Start::BackColors[YearCals::OtherCalendar(CalendarId, index)]);
-    Start::PlaceWindow(*this, Start::WinTop[CalendarId], Start::WinLeft[CalendarId]);
+    Start::PlaceWindow(*this, CalendarId);
 }
 
 void YearWindow::Form_Unload() {

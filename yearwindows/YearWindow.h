@@ -41,6 +41,7 @@ class YearWindow final : public YearForm {
 
     void SetYearForm() override;
     platform::CommandButton &ExitButton() override { return Command1[6]; }
+    void SetTips(const YearTips &tips) override;
 
   protected:
     void Form_Load() override;

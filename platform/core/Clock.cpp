@@ -1,5 +1,8 @@
 #include "platform/core/Clock.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 namespace platform {
 
 namespace {
@@ -14,6 +17,11 @@ ClockSource &CurrentClock() {
 
 QDateTime LocalNow() {
     return CurrentClock() ? CurrentClock()() : QDateTime::currentDateTime();
+}
+
+SteadyClock &CurrentSteadyClock() {
+    static SteadyClock clock;
+    return clock;
 }
 
 } // namespace
@@ -32,6 +40,27 @@ double Now() {
 
 void SetClock(ClockSource source) {
     CurrentClock() = std::move(source);
+}
+
+qint64 SteadyMilliseconds() {
+    if (CurrentSteadyClock().Milliseconds) return CurrentSteadyClock().Milliseconds();
+    static QElapsedTimer sinceFirstUse = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return sinceFirstUse.elapsed();
+}
+
+void SleepMilliseconds(qint64 ms) {
+    if (CurrentSteadyClock().Sleep)
+        CurrentSteadyClock().Sleep(ms);
+    else if (ms > 0)
+        QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void SetSteadyClock(SteadyClock clock) {
+    CurrentSteadyClock() = std::move(clock);
 }
 
 } // namespace platform

@@ -4,6 +4,11 @@
 //   with the time of day as the fraction (noon of 31 December 1899 is 1.5)
 // - SetClock(source): tests replace the clock by their own; an empty source
 //   brings back the system clock
+// - SteadyMilliseconds(): milliseconds on a monotonic clock from an arbitrary
+//   start, for waits: time-zone changes and steps of the system clock leave it alone
+// - SleepMilliseconds(ms): the thread sleeps that long on the monotonic clock
+// - SetSteadyClock(clock): tests replace both by their own (a sleep that only moves
+//   their clock on); empty functions bring back the system's
 #pragma once
 
 #include <QDateTime>
@@ -22,5 +27,14 @@ using ClockSource = std::function<QDateTime()>;
 CalendarDate Today();
 double Now();
 void SetClock(ClockSource source);
+
+struct SteadyClock {
+    std::function<qint64()> Milliseconds;
+    std::function<void(qint64 ms)> Sleep;
+};
+
+qint64 SteadyMilliseconds();
+void SleepMilliseconds(qint64 ms);
+void SetSteadyClock(SteadyClock clock);
 
 } // namespace platform

@@ -19,7 +19,11 @@ struct Outcome {
 };
 
 Outcome RunProgram(const std::string &arguments) {
-    const std::string errPath = testing::TempDir() + "orvanta-convert-stderr.txt";
+    // ctest runs each test as a process of its own, side by side: one file
+    // per test.
+    const std::string errPath = testing::TempDir() + "orvanta-convert-stderr-" +
+                                testing::UnitTest::GetInstance()->current_test_info()->name() +
+                                ".txt";
     const std::string command =
         std::string("'") + ORVANTA_CONVERT_PROGRAM + "' " + arguments + " 2>'" + errPath + "'";
     std::FILE *pipe = popen(command.c_str(), "r");

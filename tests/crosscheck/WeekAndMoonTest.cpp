@@ -41,7 +41,7 @@ class WeekNumbers : public testing::TestWithParam<FirstWeekDays> {};
 
 TEST_P(WeekNumbers, EveryDayAgreesWithRunningCount) {
     const Convert::Settings settings{.firstWeekDay = GetParam()};
-    StartEngine(settings);
+    Crosscheck::StartEngine(settings);
     WeekCount counts[5];
     Mismatches mismatches;
     const int32_t first = Calc::MinJD[Calc::Jewish];

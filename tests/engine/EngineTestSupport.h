@@ -4,6 +4,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,8 @@ struct Date {
 };
 
 inline void StartEngine(int16_t moslemType = 1) {
-    Calc::Reset();
     ChangeCals::Reset();
-    Calc::InitCalendarTables();
-    Texts::LoadEnglish();
-    Calc::MoslemType = moslemType;
-    Calc::SetMoslemType();
-    for (int16_t cal = Calc::Julian; cal <= Calc::Jewish; ++cal)
-        Calc::FirstWeekDay[cal] = 7;
-    Calc::FirstWeekDay[Calc::Moslem] = 6;
+    Calc::StartEngine({.moslemType = moslemType});
 }
 
 // What a window does for a new date of its calendar.

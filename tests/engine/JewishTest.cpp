@@ -95,9 +95,10 @@ TEST_F(JewishTest, DatesMissingFromACommonYearAreClamped) {
     EXPECT_EQ(DateIn(Jewish), (Date{5, 12, 5785}));
 }
 
-// What the language loader does: the twelve common-year names, the new
-// Adar, month 13 emptied, then the layout of the current year.
+// What the language loader does: English first, then the twelve common-year
+// names, the new Adar, month 13 emptied, then the layout of the current year.
 void ReloadJewishNames() {
+    Texts::LoadEnglish();
     for (int month = 1; month <= 12; ++month)
         Texts::MonthNames[Jewish][month] = std::string("M").append(std::to_string(month));
     Texts::AdarName = Texts::MonthNames[Jewish][6];
@@ -126,6 +127,19 @@ TEST_F(JewishTest, LanguageChangeInACommonYearKeepsTheLayout) {
     EXPECT_EQ(Texts::MonthNames[Jewish][6], "M6");
     EXPECT_EQ(Texts::MonthNames[Jewish][13], "");
     EXPECT_EQ(JewishMonthLengths(), CompleteCommonYear);
+}
+
+// A language may leave a name blank: an empty Elul in a leap year must not
+// read as names still in the common-year layout and move them all again.
+TEST_F(JewishTest, BlankElulLeavesTheOtherNamesInPlace) {
+    Texts::MonthNames[Jewish][12].clear();
+    SetJewishYear();
+    ChangeTo(Jewish, {1, 1, 5787});
+    ChangeTo(Jewish, {3, 8, 5787});
+    EXPECT_EQ(DateIn(Jewish), (Date{3, 8, 5787}));
+    EXPECT_EQ(JewishMonthNames(), (std::array<std::string, 13>{
+                                      "Tishri", "Heshvan", "Kislev", "Tevet", "Shevat", "Adar I",
+                                      "Adar II", "Nisan", "Iyar", "Sivan", "Tammuz", "Av", ""}));
 }
 
 // With no month names loaded (a program may run the engine without texts)

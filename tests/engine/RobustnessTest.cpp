@@ -83,7 +83,7 @@ TEST_F(EngineTest, UnknownCalendarsAreLeftAlone) {
     EXPECT_EQ(month, 1);
     EXPECT_EQ(day, 40);
     ChangeToJD(2451545);
-    int16_t monthTable[5][14][3];
+    decltype(MonthTable) monthTable;
     std::memcpy(monthTable, MonthTable, sizeof MonthTable);
     int16_t yearTable[5][3];
     std::memcpy(yearTable, YearTable, sizeof YearTable);

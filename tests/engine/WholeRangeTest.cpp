@@ -196,7 +196,8 @@ TEST_P(WholeRangeTest, EveryCalendarCountsDayByDay) {
 struct EngineState {
     int32_t calDates[5][6];
     int32_t currentJD;
-    int16_t monthTable[5][14][3];
+    decltype(MonthTable) monthTable;
+    decltype(YearStartWeekDay) yearStartWeekDay;
     int16_t yearTable[5][3];
     int32_t yearBounds[5][3];
     bool jewishLeap;
@@ -209,6 +210,7 @@ struct EngineState {
         std::memcpy(state.calDates, CalDates, sizeof CalDates);
         state.currentJD = CurrentJD;
         std::memcpy(state.monthTable, MonthTable, sizeof MonthTable);
+        std::memcpy(state.yearStartWeekDay, YearStartWeekDay, sizeof YearStartWeekDay);
         std::memcpy(state.yearTable, YearTable, sizeof YearTable);
         std::memcpy(state.yearBounds, YearBounds, sizeof YearBounds);
         state.jewishLeap = JewishLeap;
@@ -222,6 +224,8 @@ struct EngineState {
         return std::memcmp(calDates, other.calDates, sizeof calDates) == 0 &&
                currentJD == other.currentJD &&
                std::memcmp(monthTable, other.monthTable, sizeof monthTable) == 0 &&
+               std::memcmp(yearStartWeekDay, other.yearStartWeekDay, sizeof yearStartWeekDay) ==
+                   0 &&
                std::memcmp(yearTable, other.yearTable, sizeof yearTable) == 0 &&
                std::memcmp(yearBounds, other.yearBounds, sizeof yearBounds) == 0 &&
                jewishLeap == other.jewishLeap && currentWeekDay == other.currentWeekDay &&

@@ -29,6 +29,8 @@ const char *const YearNames[] = {"", "frmJulian", "frmGregorian", "frmJewish", "
 
 FakeMonthly::FakeMonthly()
     : MonthlyForm(QStringLiteral("frmMonthlyCal")), Command1(this, QStringLiteral("Command1")) {
+    SetWidth(9000);
+    SetHeight(6000);
     connect(&Command1[5], &platform::CommandButton::Click, this, [this] {
         ChangeCals::CloseWindow(*this, 0);
         ChangeCals::UpdateExitTips();
@@ -52,8 +54,7 @@ void FakeMonthly::FocusToday() {
 }
 
 void FakeMonthly::Form_Load() {
-    Start::PlaceWindow(*this, Start::WinTop[Start::MonthlyWindowIndex],
-                       Start::WinLeft[Start::MonthlyWindowIndex]);
+    Start::PlaceWindow(*this, Start::MonthlyWindowIndex);
 }
 
 void FakeMonthly::Form_Unload() {
@@ -63,14 +64,17 @@ void FakeMonthly::Form_Unload() {
 
 FakeYear::FakeYear(int16_t cal)
     : YearForm(QString::fromLatin1(YearNames[cal])), Exit(this, QStringLiteral("Command1_6")),
-      cal_(cal) {}
+      cal_(cal) {
+    SetWidth(6000);
+    SetHeight(4500);
+}
 
 void FakeYear::SetYearForm() {
     Log(*this, "SetYearForm");
 }
 
 void FakeYear::Form_Load() {
-    Start::PlaceWindow(*this, Start::WinTop[cal_], Start::WinLeft[cal_]);
+    Start::PlaceWindow(*this, cal_);
 }
 
 void FakeYear::Form_Unload() {
@@ -78,15 +82,17 @@ void FakeYear::Form_Unload() {
     ChangeCals::UpdateExitTips();
 }
 
-FakeMoon::FakeMoon() : MoonForm(QStringLiteral("frmMoon")) {}
+FakeMoon::FakeMoon() : MoonForm(QStringLiteral("frmMoon")) {
+    SetWidth(3300);
+    SetHeight(3300);
+}
 
 void FakeMoon::ReSetForm() {
     Log(*this, "ReSetForm");
 }
 
 void FakeMoon::Form_Load() {
-    Start::PlaceWindow(*this, Start::WinTop[Start::MoonWindowIndex],
-                       Start::WinLeft[Start::MoonWindowIndex]);
+    Start::PlaceWindow(*this, Start::MoonWindowIndex);
 }
 
 StoredPositions ReadStoredPositions() {

@@ -1,7 +1,7 @@
 // A fresh program for every test: temporary settings, English texts, the colour
 // tables, the end of the program, the clock and the alerts replaced by recorders,
-// and fakes of the monthly, year and moon windows that write each call into Calls
-// as "<window>.<call>".
+// and fakes of the monthly, year and moon windows, each of a fixed size, that write
+// each call into Calls as "<window>.<call>".
 #pragma once
 
 #include "frame/Windows.h"

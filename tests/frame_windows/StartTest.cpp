@@ -3,44 +3,47 @@
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "frame/Start.h"
+#include "frame/WindowPlacement.h"
 #include "frame/about/AboutWindow.h"
 #include "platform/Screen.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Settings.h"
 
 #include <QCoreApplication>
-#include <QEvent>
+#include <QMouseEvent>
 #include <algorithm>
 
 namespace FrameTesting {
 namespace {
 
-// Counts the events it is given.
-class EventCounter : public QObject {
+// A monotonic clock that stands still until start-up sleeps: each sleep moves it
+// on by the time asked, notes whether the splash is up, and clicks the splash's OK
+// button through the event queue, a click start-up must not handle. The wall clock
+// stands at ten o'clock on 15 March 2024.
+class SleepingClock {
   public:
-    int Received = 0;
-    bool event(QEvent *) override {
-        ++Received;
-        return true;
-    }
-};
-
-// A clock that moves on by one millisecond each time it is read, starting at ten
-// o'clock on 15 March 2024; every reading posts an event, which start-up must not
-// handle, and notes whether the splash is up.
-class SteppingClock {
-  public:
-    const QDateTime Start{QDate(2024, 3, 15), QTime(10, 0), Qt::UTC};
-    std::vector<qint64> Readings; // milliseconds after Start
+    static constexpr qint64 Start = 50000;
+    qint64 Milliseconds = Start;
+    std::vector<qint64> Sleeps;
     std::vector<bool> SplashShown;
-    EventCounter Events;
 
-    QDateTime Read() {
-        const qint64 ms = static_cast<qint64>(Readings.size());
-        Readings.push_back(ms);
-        SplashShown.push_back(frmAbout.Exists() && frmAbout->Visible());
-        QCoreApplication::postEvent(&Events, new QEvent(QEvent::User));
-        return Start.addMSecs(ms);
+    void Sleep(qint64 ms) {
+        Sleeps.push_back(ms);
+        Milliseconds += ms;
+        const bool shown = frmAbout.Exists() && frmAbout->Visible();
+        SplashShown.push_back(shown);
+        if (shown) PostClick(frmAbout->cmdOK);
+    }
+
+  private:
+    static void PostClick(QWidget &button) {
+        const QPointF centre = QRectF(button.rect()).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                &button,
+                new QMouseEvent(type, centre, button.mapToGlobal(centre), Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
     }
 };
 
@@ -48,14 +51,16 @@ class StartUp : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
-        platform::SetClock([this] { return Clock.Read(); });
+        platform::SetClock([] { return QDateTime(QDate(2024, 3, 15), QTime(10, 0)); });
+        platform::SetSteadyClock(
+            {[this] { return Clock.Milliseconds; }, [this](qint64 ms) { Clock.Sleep(ms); }});
     }
     void TearDown() override {
-        QCoreApplication::removePostedEvents(&Clock.Events);
+        platform::SetSteadyClock({});
         FrameTest::TearDown();
     }
 
-    SteppingClock Clock;
+    SleepingClock Clock;
 };
 
 std::vector<std::string> VisibleWindows() {
@@ -68,20 +73,17 @@ std::vector<std::string> VisibleWindows() {
     return shown;
 }
 
-TEST_F(StartUp, SplashStaysUpUntilTheDeadlineWithoutHandlingEvents) {
+TEST_F(StartUp, SplashStaysUpUntilTheDeadlineSleepingAndDroppingInput) {
     Start::Main();
 
-    // The deadline is 1036.8 ms after the first reading: the wait stops at the
-    // first reading not earlier than that, 1037 ms, and reads no further.
-    ASSERT_GE(Clock.Readings.size(), 3u);
-    EXPECT_EQ(Clock.Readings.back(), 1037);
+    // 0.000012 day is 1036.8 ms: the wait ends at the first whole millisecond past it,
+    // in sleeps short enough to paint the splash whenever the window system asks.
+    EXPECT_EQ(Clock.Milliseconds - SleepingClock::Start, 1037);
+    ASSERT_GE(Clock.Sleeps.size(), 10u);
+    EXPECT_LE(*std::max_element(Clock.Sleeps.begin(), Clock.Sleeps.end()), 100);
     EXPECT_TRUE(std::all_of(Clock.SplashShown.begin(), Clock.SplashShown.end(),
                             [](bool shown) { return shown; }));
-    EXPECT_EQ(Clock.Events.Received, 0);
     EXPECT_FALSE(frmAbout.Exists());
-
-    QCoreApplication::sendPostedEvents(&Clock.Events);
-    EXPECT_EQ(Clock.Events.Received, static_cast<int>(Clock.Readings.size()));
 }
 
 TEST_F(StartUp, TodayFromTheClockRunsThroughTheEngine) {
@@ -131,61 +133,76 @@ INSTANTIATE_TEST_SUITE_P(
                         "OutOfRange", "7", {"frmMonthlyCal"}, {"frmMonthlyCal.ReSetForm"}, 0}),
     [](const testing::TestParamInfo<StartupCase> &info) { return info.param.name; });
 
-TEST_F(StartUp, SavedPositionsPlaceTheWindowsAsTheyAreCreated) {
+TEST_F(StartUp, SavedPositionsPlaceTheWindowsAndTheOthersTakeTheirDesignedPlaces) {
     platform::WriteSetting("Moslem", "Top", "600");
     platform::WriteSetting("Moslem", "Left", "-900");
-    platform::WriteSetting("Moon", "Top", QString::number(platform::ScreenHeight()));
+    platform::WriteSetting("Moon", "Top", "-32768");
     platform::WriteSetting("Moon", "Left", "300");
 
     Start::Main();
 
     EXPECT_EQ(frmMoslem->Top(), 600);
     EXPECT_EQ(frmMoslem->Left(), -900);
-    EXPECT_EQ(frmMoon->Top(), 0);
-    EXPECT_EQ(frmMoon->Left(), 0);
+    // Far above every screen: brought down onto the primary one.
+    EXPECT_EQ(frmMoon->Top(), platform::WorkArea().Top);
+    EXPECT_EQ(frmMoon->Left(), 300);
+    // Never saved: the monthly window centred, the Julian one a step below and right.
+    const platform::Area work = platform::WorkArea();
+    EXPECT_NEAR(frmMonthlyCal->Left(), work.Left + (work.Width - frmMonthlyCal->Width()) / 2, 60);
+    EXPECT_NEAR(frmMonthlyCal->Top(), work.Top + (work.Height - frmMonthlyCal->Height()) / 2, 60);
+    EXPECT_GT(frmJulian->Left(), frmMonthlyCal->Left());
+    EXPECT_GT(frmJulian->Top(), frmMonthlyCal->Top());
 }
 
-// An edge either as it stands or counted back from the screen's far edge.
-struct Edge {
-    int twips;
-    bool fromScreen = false;
+// A primary screen of 1280 x 1024 pixels with a panel along its top, and a second
+// screen of the same size to its right; windows 6000 x 4500 twips.
+const platform::Area Primary{0, 0, 19200, 15360};
+const platform::Area Work{0, 450, 19200, 14910};
+const platform::Area Right{19200, 0, 19200, 15360};
+const platform::Area Below{0, 15360, 19200, 15360};
+const platform::Area Designed{6600, 5430, 6000, 4500};
 
-    int On(int screen) const { return fromScreen ? screen - twips : twips; }
-};
-
-struct PlaceCase {
+struct PlacedCase {
     const char *name;
-    Edge top;
-    Edge left;
-    bool applied;
+    int16_t top, left;
+    std::vector<platform::Area> screens;
+    platform::Area placed;
 };
 
-class PlaceWindow : public testing::TestWithParam<PlaceCase> {};
+class PlacedAt : public testing::TestWithParam<PlacedCase> {};
 
-TEST_P(PlaceWindow, AppliesOnlyPositionsOnTheScreen) {
-    const PlaceCase &c = GetParam();
-    const int top = c.top.On(platform::ScreenHeight());
-    const int left = c.left.On(platform::ScreenWidth());
-    platform::Form window(QStringLiteral("window"));
-    window.SetTop(1500);
-    window.SetLeft(3000);
-
-    Start::PlaceWindow(window, static_cast<int16_t>(top), static_cast<int16_t>(left));
-
-    EXPECT_EQ(window.Top(), c.applied ? top : 1500);
-    EXPECT_EQ(window.Left(), c.applied ? left : 3000);
+TEST_P(PlacedAt, SavedPlacesOnAnyScreenAreKeptAndOthersBroughtBack) {
+    const PlacedCase &c = GetParam();
+    EXPECT_EQ(Start::PlacedAt(c.top, c.left, Designed, c.screens, Work), c.placed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, PlaceWindow,
-    testing::Values(PlaceCase{"NeverSaved", {32737}, {32737}, false},
-                    PlaceCase{"Saved", {600}, {900}, true},
-                    PlaceCase{"Negative", {-300}, {-450}, true},
-                    PlaceCase{"JustInsideTheScreen", {15, true}, {15, true}, true},
-                    PlaceCase{"TopAtScreenHeight", {0, true}, {900}, false},
-                    PlaceCase{"LeftAtScreenWidth", {600}, {0, true}, false},
-                    PlaceCase{"BothPastTheScreen", {-15, true}, {-15, true}, false}),
-    [](const testing::TestParamInfo<PlaceCase> &info) { return info.param.name; });
+    Places, PlacedAt,
+    testing::Values(
+        PlacedCase{"NeverSaved", 32737, 32737, {Primary}, Designed},
+        PlacedCase{"OnThePrimaryScreen", 600, 900, {Primary}, {900, 600, 6000, 4500}},
+        PlacedCase{"PartlyOffToTheLeft", 600, -4500, {Primary}, {-4500, 600, 6000, 4500}},
+        PlacedCase{
+            "OnASecondScreenToTheRight", 600, 25000, {Primary, Right}, {25000, 600, 6000, 4500}},
+        PlacedCase{"OnASecondScreenBelow", 20000, 900, {Primary, Below}, {900, 20000, 6000, 4500}},
+        PlacedCase{"OnAScreenThatIsGone", 600, 25000, {Primary}, {13200, 600, 6000, 4500}},
+        PlacedCase{"TitleBarAboveTheScreen", -100, 900, {Primary}, {900, 450, 6000, 4500}},
+        PlacedCase{"FarOffEveryScreen", -32768, -32768, {Primary, Right}, {0, 450, 6000, 4500}}),
+    [](const testing::TestParamInfo<PlacedCase> &info) { return info.param.name; });
+
+TEST(DesignedPlace, MonthlyCentredTheOthersCascadedFromItInsideTheWorkArea) {
+    const platform::Area monthly{0, 0, 9000, 6000};
+    EXPECT_EQ(Start::DesignedPlace(5, monthly, monthly, Work),
+              (platform::Area{5100, 4905, 9000, 6000}));
+    EXPECT_EQ(Start::DesignedPlace(2, {0, 0, 6000, 4500}, monthly, Work),
+              (platform::Area{6000, 5805, 6000, 4500}));
+    // The moon window comes last in the cascade; a window too large for the
+    // cascade's place is kept inside the work area.
+    EXPECT_EQ(Start::DesignedPlace(6, {0, 0, 3400, 3400}, monthly, Work),
+              (platform::Area{7350, 7155, 3400, 3400}));
+    EXPECT_EQ(Start::DesignedPlace(4, {0, 0, 12000, 9000}, monthly, Work),
+              (platform::Area{6900, 6360, 12000, 9000}));
+}
 
 } // namespace
 } // namespace FrameTesting

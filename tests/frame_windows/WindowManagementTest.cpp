@@ -57,7 +57,10 @@ TEST_F(WindowManagement, MoonWindowIsNeverCounted) {
 TEST_F(WindowManagement, ExitSavesEveryPositionThenEnds) {
     PlaceAll();
     frmMonthlyCal->Show();
+    frmJulian->Show();
     frmGregorian->Show();
+    frmJewish->Show();
+    frmMoon->Show();
     // Minimised: keeps what memory holds.
     Start::WinTop[4] = 1234;
     Start::WinLeft[4] = -99;
@@ -76,6 +79,23 @@ TEST_F(WindowManagement, ExitSavesEveryPositionThenEnds) {
     EXPECT_EQ(PositionsAtEnd, expected);
     EXPECT_EQ(Start::WinTop[6], -32768);
     EXPECT_EQ(Start::WinLeft[6], 32767);
+}
+
+TEST_F(WindowManagement, WindowsNeverShownAreSavedAsTheyWereRead) {
+    Start::WinTop[1] = 600;
+    Start::WinLeft[1] = 900;
+    frmMonthlyCal->Show();
+    frmMonthlyCal->SetTop(750);
+    frmMonthlyCal->SetLeft(1500);
+
+    int16_t window = 0;
+    ChangeCals::ExitProgram(window);
+
+    const std::pair<QString, QString> none{"32737", "32737"};
+    const StoredPositions expected{
+        {"Julian", {"600", "900"}}, {"Gregorian", none},          {"Jewish", none},
+        {"Moslem", none},           {"Monthly", {"750", "1500"}}, {"Moon", none}};
+    EXPECT_EQ(PositionsAtEnd, expected);
 }
 
 TEST_F(WindowManagement, ExitClosesEveryWindowButTheMinimised) {

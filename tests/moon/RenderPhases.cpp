@@ -1,6 +1,6 @@
 // Not a check: draws the window at ages across the month, on the real "Moon.bmp"
 // and on the substitute disc, into PNG files for looking them over. Run with
-//   orvanta_moon_tests --gtest_also_run_disabled_tests --gtest_filter='*Render*'
+//   orvanta_test_moon --gtest_also_run_disabled_tests --gtest_filter='*Render*'
 // The pictures land in the temporary folder, under orvanta-moon-renders.
 #include "MoonFixture.h"
 

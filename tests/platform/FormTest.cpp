@@ -1,6 +1,7 @@
 #include "platform/CommandButton.h"
 #include "platform/FormRef.h"
 
+#include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -105,6 +106,23 @@ TEST_F(FormTest, MinimisedWindowsStayVisible) {
         EXPECT_EQ(frmTest->WindowState(), 0) << c.name;
         frmTest.Destroy();
     }
+}
+
+// Refresh runs inside event handlers: handling queued events there would run other
+// handlers in the middle of this one.
+TEST_F(FormTest, RefreshPaintsAndHandlesNoQueuedEvent) {
+    frmTest->Show();
+    QCoreApplication::processEvents();
+    QCoreApplication::postEvent(
+        &frmTest->closeButton, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+    QCoreApplication::postEvent(
+        &frmTest->closeButton,
+        new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
+
+    frmTest->Refresh();
+
+    EXPECT_EQ(journal.size(), 1u) << "unloaded from inside Refresh";
+    QCoreApplication::removePostedEvents(&frmTest->closeButton);
 }
 
 TEST_F(FormTest, OuterSizeMinusInnerSizeSizesTheInnerArea) {

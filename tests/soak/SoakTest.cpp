@@ -7,7 +7,7 @@
 //
 // The short run belongs to every test run; the long one (100,000 events) is
 // disabled and run by hand:
-//   soak_tests --gtest_also_run_disabled_tests --gtest_filter='*Long*'
+//   orvanta_test_soak --gtest_also_run_disabled_tests --gtest_filter='*Long*'
 #include "support/IndependentDates.h"
 
 #include "engine/Calc.h"

@@ -3,6 +3,8 @@
 // is decided by the engine's ranges (Conversion.h).
 #pragma once
 
+#include "engine/StartEngine.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -12,11 +14,7 @@ namespace Convert {
 
 enum class Command { Help, Version, Day, Table };
 
-struct Settings {
-    int16_t moslemType = 1;
-    // By CalendarId 1..4, 1 Monday .. 7 Sunday.
-    std::array<int16_t, 4> firstWeekDay{7, 7, 7, 6};
-};
+using Settings = Calc::EngineSettings;
 
 struct Request {
     Command command = Command::Help;

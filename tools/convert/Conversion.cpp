@@ -4,6 +4,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 
 #include <string>
@@ -48,15 +49,8 @@ void CheckDate(const Request &request) {
 } // namespace
 
 void StartEngine(const Settings &settings) {
-    Calc::Reset();
     ChangeCals::Reset();
-    Calc::InitCalendarTables();
-    Texts::LoadEnglish();
-    Calc::MoslemType = settings.moslemType;
-    Calc::SetMoslemType();
-    for (int16_t cal = Calc::Julian; cal <= Calc::Moslem; ++cal) {
-        Calc::FirstWeekDay[cal] = settings.firstWeekDay[cal - 1];
-    }
+    Calc::StartEngine(settings);
 }
 
 void ConvertDay(const Request &request) {

@@ -7,6 +7,7 @@
 
 namespace Convert {
 
+// The engine as the program starts it, with no windows.
 void StartEngine(const Settings &settings);
 
 // Converts the requested day into all four calendars (the results stay in the

@@ -27,12 +27,12 @@ void Answer(const Request &request, std::FILE *out) {
         Write(out, VersionText());
         return;
     case Command::Day:
-        StartEngine(request.settings);
+        Convert::StartEngine(request.settings);
         ConvertDay(request);
         Write(out, FormatDay(ReadDayFacts()));
         return;
     case Command::Table:
-        StartEngine(request.settings);
+        Convert::StartEngine(request.settings);
         CheckTableRange(request.firstJD, request.lastJD);
         WriteTable(request.firstJD, request.lastJD,
                    [out](std::string_view chunk) { Write(out, chunk); });
