@@ -30,8 +30,8 @@ int LeadingBlanks(int16_t cal) {
 platform::CellStyle DayStyle(int16_t cal, bool selected) {
     if (selected)
         return {Start::BackColors[Start::SelectedDayBack],
-                Start::ForeColors[Start::SelectedDayText], true};
-    return {Start::BackColors[cal], Start::ForeColors[Start::DayText], false};
+                Start::ForeColors[Start::SelectedDayText], true, true};
+    return {Start::BackColors[cal], Start::ForeColors[Start::DayText], false, false};
 }
 
 std::pair<int, int> DayCellOf(int16_t cal, int32_t day) {

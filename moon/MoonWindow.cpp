@@ -69,12 +69,16 @@ MoonWindow::MoonWindow()
 
 void MoonWindow::Form_Load() {
     SetCaption(Text(Texts::LabelTexts[Texts::LabelMoonCaption]));
-    const QString file = QDir(platform::ProgramFolder()).filePath(QStringLiteral("Moon.bmp"));
+    const QDir folder(platform::ProgramFolder());
+    const QString file = folder.filePath(QStringLiteral("Moon.bmp"));
     if (!Picture1.LoadPicture(file)) {
         platform::MsgBox(file + QStringLiteral("\n\n") +
                              Text(Texts::StringTexts[Texts::TextFileNotFound]),
                          platform::ProgramTitle());
         ShowSubstituteDisc();
+    } else {
+        // Only a finer copy of the same moon: without it the moon is merely blurrier.
+        Picture1.LoadSharpPicture(folder.filePath(QStringLiteral("Moon@2x.bmp")));
     }
     SetHeight(Height() - ScaleHeight() + Picture1.Top() + Picture1.Height());
     SetWidth(Width() - ScaleWidth() + Picture1.Left() + Picture1.Width());

@@ -10,6 +10,7 @@ void ShowCellStyle(MSFlexGrid &grid, int row, int col, const CellStyle &style) {
     grid.SetCellBackColor(style.BackColor);
     grid.SetCellForeColor(style.ForeColor);
     grid.SetCellFontBold(style.Bold);
+    grid.SetCellSelected(style.Selected);
 }
 
 void ShowGridContent(MSFlexGrid &grid, const GridContent &content) {

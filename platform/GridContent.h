@@ -1,6 +1,7 @@
 // GridContent: what a calendar grid shows, cell by cell, worked out apart from the
 // grid control so that plain code can compute it and tests can read it.
-//  - CellStyle: background and text colour (packed), bold
+//  - CellStyle: background and text colour (packed), bold, and whether the cell is the
+//    window's chosen day (what assistive technology reports as the selected cell)
 //  - GridCell: a cell's text (UTF-8) and style
 //  - GridContent: Rows x Cols cells, row by row; At(row, col)
 //  - ShowGridContent(grid, content): copies every text and style onto the grid with
@@ -21,6 +22,7 @@ struct CellStyle {
     int32_t BackColor = 0;
     int32_t ForeColor = 0;
     bool Bold = false;
+    bool Selected = false;
     bool operator==(const CellStyle &) const = default;
 };
 

@@ -20,6 +20,15 @@ bool PictureBox::LoadPicture(const QString &path) {
     return true;
 }
 
+bool PictureBox::LoadSharpPicture(const QString &path) {
+    QPixmap loaded;
+    if (!loaded.load(path)) return false;
+    loaded.setDevicePixelRatio(2);
+    sharpPicture_ = loaded;
+    update();
+    return true;
+}
+
 int PictureBox::PictureWidth() const {
     return PixelsToTwips(qRound(picture_.deviceIndependentSize().width()));
 }
@@ -35,7 +44,8 @@ void PictureBox::SetBackColor(int32_t packed) {
 void PictureBox::paintEvent(QPaintEvent *) {
     if (picture_.isNull()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    const bool sharp = !sharpPicture_.isNull() && devicePixelRatioF() > 1;
+    painter.drawPixmap(0, 0, sharp ? sharpPicture_ : picture_);
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent *) {

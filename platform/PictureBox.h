@@ -3,6 +3,9 @@
 //  - LoadPicture(path): false when the file is missing or not a readable picture
 //    (the box keeps its background then); PictureWidth / PictureHeight in twips
 //    (0 without a picture)
+//  - LoadSharpPicture(path): the same picture at twice the size, drawn in its place
+//    when the screen has more than one device pixel per pixel; sizes still come from
+//    the picture itself, and without it (missing file) the picture is drawn scaled
 //  - SetBackColor (packed colour) for the area the picture does not cover
 //  - controls created with the box as parent sit on it, their Left/Top counted from
 //    its top-left corner; the picture is drawn from that corner at its own size
@@ -25,6 +28,7 @@ class PictureBox : public Control<QWidget> {
     PictureBox(QWidget *parent, const QString &name);
 
     bool LoadPicture(const QString &path);
+    bool LoadSharpPicture(const QString &path);
     int PictureWidth() const;
     int PictureHeight() const;
     void SetBackColor(int32_t packed);
@@ -40,6 +44,7 @@ class PictureBox : public Control<QWidget> {
 
   private:
     QPixmap picture_;
+    QPixmap sharpPicture_;
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
+#include "platform/GridContent.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/Screen.h"
 #include "yearwindows/YearGrid.h"
@@ -33,13 +34,12 @@ constexpr int CentreCentre = 4;
 constexpr int32_t GridLines = 0xC0C0C0;
 
 void PaintDay(platform::MSFlexGrid &grid, CellPlace at, bool selected, int16_t cal) {
-    grid.SetRow(at.row);
-    grid.SetCol(at.col);
-    grid.SetCellBackColor(selected ? Start::BackColors[Start::SelectedDayBack]
-                                   : Start::BackColors[cal]);
-    grid.SetCellForeColor(selected ? Start::ForeColors[Start::SelectedDayText]
-                                   : Start::ForeColors[Start::DayText]);
-    grid.SetCellFontBold(selected);
+    const platform::CellStyle style =
+        selected ? platform::CellStyle{Start::BackColors[Start::SelectedDayBack],
+                                       Start::ForeColors[Start::SelectedDayText], true, true}
+                 : platform::CellStyle{Start::BackColors[cal], Start::ForeColors[Start::DayText],
+                                       false, false};
+    platform::ShowCellStyle(grid, at.row, at.col, style);
 }
 
 CellPlace Highlighted(int16_t cal) {

@@ -2,6 +2,7 @@
 #include "ImageMeasures.h"
 
 #include <QFile>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using ArtworkTest::Luminance;
@@ -30,6 +31,22 @@ TEST(MoonBmp, FileHoldsExactlyTheDrawnMoon) {
     const QImage loaded = LoadGeneratedMoon().convertToFormat(QImage::Format_RGB32);
     const QImage drawn = Artwork::MoonBitmap(Artwork::MoonBitmapSide);
     EXPECT_TRUE(loaded == drawn);
+}
+
+// The high-density copy is the same moon: halved, it matches "Moon.bmp" but for the
+// rounding of the smoothing.
+TEST(MoonBmp, SharpCopyIsTheSameMoonAtTwiceTheSide) {
+    const QImage small = LoadGeneratedMoon().convertToFormat(QImage::Format_RGB32);
+    const QImage large = QImage(QStringLiteral(ORVANTA_MOON_2X_BMP));
+    ASSERT_EQ(large.size(), small.size() * 2);
+    const QImage halved =
+        large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    double difference = 0;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x)
+            difference += std::abs(qGray(halved.pixel(x, y)) - qGray(small.pixel(x, y)));
+    EXPECT_LT(difference / (small.width() * small.height()), 6.0);
 }
 
 class MoonBitmapSides : public testing::TestWithParam<int> {};

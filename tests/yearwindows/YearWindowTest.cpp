@@ -9,6 +9,7 @@
 #include "yearwindows/YearCals.h"
 #include "yearwindows/YearGrid.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <cstdlib>
 
@@ -143,6 +144,22 @@ TEST_F(YearWindowTest, InsideTheYearOnlyTheHighlightMoves) {
     grid.SetTextMatrix(1, 1, "mark");
     GoToDate(Calc::Gregorian, 1, 1, 2025);
     EXPECT_EQ(grid.TextMatrix(1, 1), "");
+}
+
+TEST_F(YearWindowTest, OnlyTheHighlightedDayReadsAsSelected) {
+    YearWindow &window = Open(Calc::Gregorian);
+    const auto selectedCells = [&window] {
+        QStringList names;
+        for (QAccessibleInterface *cell : QAccessible::queryAccessibleInterface(&window.MSFlexGrid1)
+                                              ->tableInterface()
+                                              ->selectedCells())
+            names.append(cell->text(QAccessible::Name));
+        return names;
+    };
+    GoToDate(Calc::Gregorian, 31, 12, 2024);
+    EXPECT_EQ(selectedCells(), QStringList{"31"}) << "the highlight moved";
+    GoToDate(Calc::Gregorian, 5, 2, 2025);
+    EXPECT_EQ(selectedCells(), QStringList{"5"}) << "the year redrawn";
 }
 
 TEST_F(YearWindowTest, YearListFillsOnFocusAndAPickKeepsDayAndMonth) {
