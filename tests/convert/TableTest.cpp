@@ -106,16 +106,10 @@ TEST(ConvertTable, DashesExactlyOutsideEachCalendarsRange) {
         {"before Julian 1", {}, 1721423, "jul_", dashes},
         {"Julian 1 January 1", {}, 1721424, "jul_", "1 1 1 1 1 365 53"},
         {"before Gregorian 1", {}, 1721425, "gre_", dashes},
-        {"Gregorian 1 January 1", {}, 1721426, "gre_", "1 1 1 1 1 365 53"},
-        {"Julian 31 December 3000", {}, 2817173, "jul_", "3000 12 31 366 53 366 53"},
-        {"after Julian 3000", {}, 2817174, "jul_", dashes},
         {"after Gregorian 3000", {}, 2817153, "gre_", dashes},
         {"before Hegira type 1", {}, 1948438, "mos_", dashes},
-        {"Hegira type 1", {}, 1948439, "mos_", "1 1 1 1 1 354 52"},
         {"before Hegira type 2", {"--moslem-type", "2"}, 1948439, "mos_", dashes},
-        {"Hegira type 2", {"--moslem-type", "2"}, 1948440, "mos_", "1 1 1 1 1 354 52"},
         {"after Moslem 2452 type 1", {}, 2817346, "mos_", dashes},
-        {"Moslem 2452 type 2", {"--moslem-type", "2"}, 2817346, "mos_", "2452 12 29 354 52 354 52"},
         {"first Jewish day", {}, 1721319, "jew_", "3761 1 1 1 1 355 52"},
     };
     for (const EdgeCase &c : cases) {

@@ -41,6 +41,12 @@ void CheckBothWays(int16_t cal, int32_t jd, const CalendarDay &expected, const c
         mismatches.Add("JD " + std::to_string(jd) + ": ChangeJD gives " + Describe(converted) +
                        ", " + source + " " + Describe(expected));
     }
+    if (expected.day == 1 &&
+        Calc::MonthStartWeekDay(cal, expected.month) != ChangeCals::CurrentWeekDay) {
+        mismatches.Add("JD " + std::to_string(jd) + ": month " + std::to_string(expected.month) +
+                       " starts on week day " +
+                       std::to_string(Calc::MonthStartWeekDay(cal, expected.month)));
+    }
     Calc::CalDates[cal][Calc::Year] = expected.year;
     Calc::CalDates[cal][Calc::Month] = expected.month;
     Calc::CalDates[cal][Calc::Day] = expected.day;

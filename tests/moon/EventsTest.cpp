@@ -13,12 +13,6 @@ constexpr int Minimised = 1;
 const QString SeveralWindowsTip =
     QStringLiteral("Left$ mouse button — Close window. Right$ mouse button — Exit");
 
-TEST_F(MoonWindowTest, EscHidesTheWindow) {
-    Moon().Show();
-    QTest::keyClick(&Moon().Picture1, Qt::Key_Escape);
-    EXPECT_FALSE(Moon().Visible());
-}
-
 TEST_F(MoonWindowTest, OtherKeysLeaveItShown) {
     Moon().Show();
     QTest::keyClick(&Moon().Picture1, Qt::Key_Return);
