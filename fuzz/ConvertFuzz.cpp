@@ -19,7 +19,11 @@ bool LongTable(const std::vector<std::string_view> &args) {
     const auto table = std::find(args.begin(), args.end(), "--table");
     if (table == args.end() || args.end() - table < 3) return false;
     const std::string first(table[1]), last(table[2]);
-    return std::labs(std::atol(first.c_str()) - std::atol(last.c_str())) > MaxLines;
+    // strtoll saturates where atol's overflow is undefined; the difference of two
+    // saturated numbers needs more than 64 bits.
+    const __int128 lines = static_cast<__int128>(std::strtoll(first.c_str(), nullptr, 10)) -
+                           std::strtoll(last.c_str(), nullptr, 10);
+    return lines > MaxLines || lines < -MaxLines;
 }
 
 } // namespace
