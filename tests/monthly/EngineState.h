@@ -4,6 +4,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "frame/AppState.h"
 #include "frame/Language.h"
 
@@ -11,15 +12,10 @@
 #include <ostream>
 
 inline void StartEngine() {
-    Calc::Reset();
     ChangeCals::Reset();
     Start::ResetState();
     Start::FillColors();
-    Calc::InitCalendarTables();
-    for (int16_t cal = 1; cal <= 4; ++cal)
-        Calc::FirstWeekDay[cal] = cal == Calc::Moslem ? 6 : 7;
-    Calc::MoslemType = 1;
-    Calc::SetMoslemType();
+    Calc::StartEngine({});
     QString language = "English (Default)";
     Start::LoadLanguage(language);
 }

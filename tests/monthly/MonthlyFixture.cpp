@@ -7,6 +7,7 @@
 #include "frame/Language.h"
 #include "frame/ProgramEnd.h"
 #include "frame/SettingsTable.h"
+#include "frame/Start.h"
 #include "monthly/MonthGrid.h"
 #include "platform/FormRef.h"
 #include "platform/core/Clock.h"
@@ -22,18 +23,15 @@ void MonthlyWindowTest::SetUp() {
     platform::SetSettingsFile(settingsFolder.filePath("Orvanta.conf"));
     alerts.emplace();
     platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
-    ChangeCals::SetEndHandler([this] { ++programEnds; });
+    Frame::SetEndHandler([this] { ++programEnds; });
     Log = {};
 
-    Calc::Reset();
     ChangeCals::Reset();
     Start::ResetState();
     Start::ReadSettings();
     Start::FillColors();
     Start::FillColumnLeft();
-    Calc::InitCalendarTables();
-    Start::LoadLanguage(Start::LanguageName);
-    Calc::SetMoslemType();
+    Start::StartEngineFromSettings();
     RegisterWindows({[] { return new MonthlyWindow(); },
                      [](int16_t cal) { return new FakeYearWindow(cal); },
                      [] { return new FakeMoonWindow(); }});
@@ -47,7 +45,7 @@ void MonthlyWindowTest::SetUp() {
 void MonthlyWindowTest::TearDown() {
     platform::DestroyAllForms();
     ChangeCals::SetWindows(nullptr);
-    ChangeCals::SetEndHandler({});
+    Frame::SetEndHandler({});
     platform::SetClock({});
     alerts.reset();
     platform::SetSettingsFile({});

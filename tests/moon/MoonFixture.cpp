@@ -3,6 +3,7 @@
 #include "artwork/Artwork.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "platform/FormRef.h"
@@ -43,8 +44,7 @@ void MoonWindowTest::SetUp() {
         ASSERT_TRUE(TestMoon().save(QDir(folder.path()).filePath("Moon.bmp"), "BMP"));
     }
     platform::SetProgramFolder(folder.path());
-    Texts::LoadEnglish();
-    Calc::InitCalendarTables();
+    Calc::StartEngine({});
     Start::FillColors();
     Start::WinTop[Start::MoonWindowIndex] = Start::NoPosition;
     Start::WinLeft[Start::MoonWindowIndex] = Start::NoPosition;

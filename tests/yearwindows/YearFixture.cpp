@@ -2,6 +2,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/ProgramEnd.h"
@@ -21,26 +22,20 @@ void YearWindowTest::SetUp() {
     platform::SetProgramFolder(Folder.path());
     platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
     Alerts.emplace();
-    ChangeCals::SetEndHandler([this] { ++Ends; });
+    Frame::SetEndHandler([this] { ++Ends; });
 
     Start::ResetState();
-    Calc::Reset();
     ChangeCals::Reset();
-    Texts::LoadEnglish();
+    Calc::StartEngine({});
     Start::FillColors();
     Start::FillColumnLeft();
     Start::LanguageName = Texts::EnglishDefault;
-    for (int16_t c = 1; c <= 4; ++c)
-        Calc::FirstWeekDay[c] = c == Calc::Moslem ? 6 : 7;
     for (int index = 1; index <= Start::WindowCount; ++index) {
         Start::WinTop[index] = Start::NoPosition;
         Start::WinLeft[index] = Start::NoPosition;
     }
     for (int pos = 1; pos <= 4; ++pos)
         Start::ColumnCals[pos] = static_cast<int16_t>(pos);
-    Calc::InitCalendarTables();
-    Calc::MoslemType = 1;
-    Calc::SetMoslemType();
     // The day is chosen before the windows exist, so that each is made on first use.
     GoToDate(Calc::Gregorian, 14, 3, 2024);
     RegisterWindows({[] { return new MonthlyWindow(); },
@@ -49,9 +44,9 @@ void YearWindowTest::SetUp() {
 }
 
 void YearWindowTest::TearDown() {
-    ChangeCals::EndProgram();
+    Frame::EndProgram();
     platform::DestroyAllForms();
-    ChangeCals::SetEndHandler({});
+    Frame::SetEndHandler({});
     ChangeCals::SetWindows(nullptr);
     Alerts.reset();
     platform::SetClock({});

@@ -3,6 +3,7 @@
 #include "yearwindows/YearGrid.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 
 #include <QDate>
@@ -15,13 +16,8 @@ using YearCals::CellPlace;
 
 // The engine at a date of a calendar, every calendar's weeks starting on firstWeekDay.
 void SelectDate(int16_t cal, int day, int month, int year, int16_t firstWeekDay) {
-    Calc::Reset();
     ChangeCals::Reset();
-    Calc::InitCalendarTables();
-    Calc::SetMoslemType();
-    Texts::LoadEnglish();
-    for (int16_t c = 1; c <= 4; ++c)
-        Calc::FirstWeekDay[c] = firstWeekDay;
+    Calc::StartEngine({.firstWeekDay = {firstWeekDay, firstWeekDay, firstWeekDay, firstWeekDay}});
     Calc::CalDates[cal][Calc::Day] = day;
     Calc::CalDates[cal][Calc::Month] = month;
     Calc::CalDates[cal][Calc::Year] = year;
