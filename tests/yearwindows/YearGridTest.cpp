@@ -24,39 +24,6 @@ void SelectDate(int16_t cal, int day, int month, int year, int16_t firstWeekDay)
     ChangeCals::ChangeCal(cal);
 }
 
-struct MonthCase {
-    const char *name;
-    int16_t firstWeekDay;
-    int year, month, day;
-    CellPlace cell;
-    int weekColumns; // columns of the month's block that hold days
-};
-
-class GregorianMonths : public testing::TestWithParam<MonthCase> {};
-
-TEST_P(GregorianMonths, DayLandsInItsCell) {
-    const MonthCase &c = GetParam();
-    SelectDate(Calc::Gregorian, c.day, c.month, c.year, c.firstWeekDay);
-    const YearCals::YearGrid grid = YearCals::YearGridOf(Calc::Gregorian);
-    EXPECT_EQ(YearCals::DayCell(Calc::Gregorian, c.month, c.day), c.cell);
-    EXPECT_EQ(grid.At(c.cell.row, c.cell.col).text, QString::number(c.day));
-    EXPECT_EQ(grid.selected, c.cell);
-    const int last = QDate(c.year, c.month, 1).daysInMonth();
-    EXPECT_EQ(YearCals::DayCell(Calc::Gregorian, c.month, last).col,
-              YearCals::BlockOf(Calc::Gregorian, c.month).col + c.weekColumns - 1);
-}
-
-// 1 September 2024 a Sunday, 1 June 2024 and 1 March 2025 Saturdays, 1 February 2026
-// a Sunday.
-INSTANTIATE_TEST_SUITE_P(
-    Layout, GregorianMonths,
-    testing::Values(MonthCase{"StartsOnTheFirstWeekDay", 7, 2024, 9, 1, {17, 13}, 5},
-                    MonthCase{"StartsOnTheLastWeekDay", 7, 2024, 6, 1, {15, 13}, 6},
-                    MonthCase{"ThirtyOneDaysEndInTheSixthColumn", 7, 2025, 3, 31, {2, 18}, 6},
-                    MonthCase{"TwentyEightDaysFillFourColumns", 7, 2026, 2, 28, {7, 10}, 4},
-                    MonthCase{"MondayFirstPutsSundayLast", 1, 2024, 9, 1, {23, 13}, 6}),
-    [](const auto &info) { return info.param.name; });
-
 struct YearCase {
     const char *name;
     int16_t cal;
@@ -97,6 +64,7 @@ TEST_P(WholeYears, EveryDayInItsWeekDayRowAndClickedBack) {
         }
     }
     EXPECT_EQ(days, Calc::YearDays(c.cal));
+    EXPECT_EQ(grid.selected, YearCals::DayCell(c.cal, 1, 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layout, WholeYears,

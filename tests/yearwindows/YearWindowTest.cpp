@@ -186,15 +186,6 @@ TEST_F(YearWindowTest, PreviousAndNextYearStopAtTheCalendarsEnds) {
     }
 }
 
-TEST_F(YearWindowTest, TodayFromTheJewishWindowIsTheGregorianToday) {
-    GoToDate(Calc::Gregorian, 1, 1, 2000);
-    YearWindow &window = Open(Calc::Jewish);
-    QTest::mouseClick(&window.Command1[3], Qt::LeftButton);
-    EXPECT_EQ(Calc::CurrentJD, QDate(2024, 3, 14).toJulianDay());
-    EXPECT_EQ(window.Combo1.Text(), "5784");
-    EXPECT_EQ(Highlighted(window), QStringList{"4"});
-}
-
 TEST_F(YearWindowTest, TheMoslemWindowShowsItsPictureBeforeItsEpoch) {
     YearWindow &window = Open(Calc::Moslem);
     GoTo(Calc::MinJD[Calc::Moslem] - 1);
@@ -225,9 +216,15 @@ TEST_F(YearWindowTest, AfterTheLastDayTheYearIsShownDisabled) {
     EXPECT_TRUE(window.Command1[1].Enabled());
 }
 
-TEST_F(YearWindowTest, ButtonsAndDoubleClickOpenTheOtherWindows) {
-    ChangeCals::MoonPhase = 4;
+TEST_F(YearWindowTest, ButtonsAndDoubleClickGoToTodayAndOpenTheOtherWindows) {
+    GoToDate(Calc::Gregorian, 1, 1, 2000);
     YearWindow &window = Open(Calc::Jewish);
+    QTest::mouseClick(&window.Command1[3], Qt::LeftButton); // today: 4 Adar II 5784
+    EXPECT_EQ(Calc::CurrentJD, QDate(2024, 3, 14).toJulianDay());
+    EXPECT_EQ(window.Combo1.Text(), "5784");
+    EXPECT_EQ(Highlighted(window), QStringList{"4"});
+    ChangeCals::MoonPhase = 4;
+    window.SetYearForm();
     EXPECT_EQ(window.childAt(window.Command2[4].geometry().center()), &window.Command2[4]);
     QTest::mouseClick(&window.Command1[9], Qt::LeftButton);
     EXPECT_TRUE(frmMoslem->Visible());
