@@ -1,7 +1,5 @@
-// The controls' contracts the windows build on: which calls raise which events, a
-// refresh inside a handler, the hourglass, twips, packed colours and the classic key
-// codes.
-#include "platform/ComboBox.h"
+// What the windows build on besides the grid: a refresh inside a handler, the
+// hourglass, twips, packed colours and the classic key codes.
 #include "platform/CommandButton.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
@@ -10,51 +8,9 @@
 
 #include <QKeyEvent>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
-
-using platform::ComboBox;
-
-TEST(ComboBox, CodeRaisesEventsInsideTheSettingCallAndFillingRaisesNone) {
-    QWidget window;
-    ComboBox list(&window, "Combo1");
-    ComboBox combo(&window, "Combo8");
-    combo.SetStyle(platform::ComboStyle::DropDownCombo);
-    std::vector<QString> events;
-    for (ComboBox *c : {&list, &combo}) {
-        QObject::connect(c, &ComboBox::Click, [&events, c] {
-            events.push_back("Click " + QString::number(c->ListIndex()) + " " + c->Text());
-        });
-        QObject::connect(c, &ComboBox::Change,
-                         [&events, c] { events.push_back("Change " + c->Text()); });
-    }
-    const auto fill = [](ComboBox &c) {
-        for (const char *item : {"Julian", "Gregorian", "Jewish", "Moslem"})
-            c.AddItem(item);
-    };
-    const struct {
-        const char *name;
-        std::function<void()> act;
-        std::vector<QString> events;
-    } steps[] = {
-        {"typed text", [&] { combo.SetText("2451545"); }, {"Change 2451545"}},
-        {"filling", [&] { fill(list), fill(combo); }, {}},
-        {"list index", [&] { list.SetListIndex(2); }, {"Click 2 Jewish"}},
-        {"same list index again", [&] { list.SetListIndex(2); }, {}},
-        {"list text, any case", [&] { EXPECT_TRUE(list.SetText("moslem")); }, {"Click 3 Moslem"}},
-        {"combo index", [&] { combo.SetListIndex(0); }, {"Click 0 Julian"}},
-        {"same combo text", [&] { combo.SetText("Julian"); }, {}},
-        {"clear", [&] { combo.Clear(), list.Clear(); }, {}},
-    };
-    for (const auto &step : steps) {
-        events.clear();
-        step.act();
-        EXPECT_EQ(events, step.events) << step.name;
-    }
-}
 
 // Refresh runs inside event handlers: handling queued events there would run other
 // handlers in the middle of this one.

@@ -1,7 +1,6 @@
 // The grid: every pixel as the plain reference draws it (merged bold titles, colours,
 // every alignment, numbers and words, text too wide for its cell), the spans the
-// reference takes from the grid, formats kept per cell, and what a screen reader
-// reads of it.
+// reference takes from the grid, and what a screen reader reads of it.
 #include "GridReference.h"
 #include "platform/MSFlexGrid.h"
 
@@ -103,26 +102,6 @@ TEST_F(GridTest, EqualTextsMergeOnlyInMergeRows) {
         EXPECT_EQ(grid.MergeSpan(c.row, c.col), c.span) << c.row << "," << c.col;
     grid.SetMergeCells(0);
     EXPECT_EQ(grid.MergeSpan(0, 2), std::make_pair(2, 2));
-}
-
-TEST_F(GridTest, FormatsBelongToTheirCellUntilCleared) {
-    const struct {
-        int row, col;
-        int32_t back;
-        bool bold;
-    } cases[] = {{2, 2, Red, true}, {2, 1, 0, false}, {2, 3, 0, false}, {1, 2, 0, false}};
-    for (const auto &c : cases) {
-        grid.SetRow(c.row);
-        grid.SetCol(c.col);
-        EXPECT_EQ(grid.CellBackColor(), c.back) << c.row << "," << c.col;
-        EXPECT_EQ(grid.CellFontBold(), c.bold) << c.row << "," << c.col;
-    }
-    grid.Clear();
-    grid.SetRow(2);
-    grid.SetCol(2);
-    EXPECT_EQ(grid.TextMatrix(2, 2), "");
-    EXPECT_EQ(grid.CellBackColor(), 0);
-    EXPECT_FALSE(grid.CellFontBold());
 }
 
 TEST_F(GridTest, AScreenReaderReadsTheCellsAsShown) {
