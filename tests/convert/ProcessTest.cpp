@@ -42,7 +42,6 @@ TEST(ConvertProgram, AnswersOnStandardOutputAndFaultsOnStandardError) {
     } cases[] = {
         {"gregorian 2000 1 1", 0, "Julian Day  2451545\n(.|\n)*", ""},
         {"jd 12x", 2, "", faultLine},
-        {"--table 2 1", 2, "", faultLine},
         {"", 2, "", faultLine},
     };
     for (const auto &c : cases) {

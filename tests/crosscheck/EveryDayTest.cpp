@@ -1,9 +1,10 @@
 // Every admissible day of each calendar against an independent source: ICU
 // for Julian, proleptic Gregorian and islamic-civil (Moslem type 2), the
 // molad reference for the Jewish calendar. Moslem type 1 differs from type 2
-// only in the constants of its variant, which the engine's known dates pin. Each day is converted
-// both ways (ChangeJD, then ChangeCal from the expected date back to the day), and the facts the
-// engine derives on the way (week numbers, month lengths, week day, moon age) are checked with it.
+// only in its variant's constants, which the engine's known dates pin. Each
+// day is converted both ways (ChangeCal from the expected date to the day,
+// and ChangeJD back to the date), and the facts the engine derives on the way (week
+// numbers, month lengths, week day, moon age) are checked with it.
 #include "IcuCalendar.h"
 #include "JewishReference.h"
 
@@ -130,13 +131,33 @@ TEST_P(EveryDay, AgreesBothWaysWithItsSource) {
         // weeks from every week day.
         const int16_t firstWeekDay = static_cast<int16_t>(expected.year % 7 + 1);
         FirstWeekDay[cal] = firstWeekDay;
+        // Entering the date, from the day before, must renew every calendar,
+        // not only its own: ChangeJD then has to find them all as they are.
+        const int weekDay = jd % 7 + 1; // JD 0 was a Monday
+        CalDates[cal][Year] = expected.year;
+        CalDates[cal][Month] = expected.month;
+        CalDates[cal][Day] = expected.day;
+        int16_t from = cal;
+        ChangeCals::ChangeCal(from);
+        if ((CurrentJD != jd || EngineDay(cal) != expected ||
+             ChangeCals::CurrentWeekDay != weekDay) &&
+            Report())
+            ADD_FAILURE() << expected << " through ChangeCal gives JD " << CurrentJD << ", "
+                          << EngineDay(cal) << ", week day " << ChangeCals::CurrentWeekDay;
+        CalendarDay entered[5];
+        for (int16_t other = Julian; other <= Moslem; ++other)
+            entered[other] = EngineDay(other);
+
         CurrentJD = jd;
         ChangeCals::ChangeJD();
         if (EngineDay(cal) != expected && Report())
             ADD_FAILURE() << "JD " << jd << ": ChangeJD gives " << EngineDay(cal) << ", expected "
                           << expected;
-
-        const int weekDay = jd % 7 + 1; // JD 0 was a Monday
+        for (int16_t other = Julian; other <= Moslem; ++other) {
+            if (EngineDay(other) != entered[other] && Report())
+                ADD_FAILURE() << "JD " << jd << ": ChangeCal left calendar " << other << " on "
+                              << entered[other] << ", ChangeJD gives " << EngineDay(other);
+        }
         if (ChangeCals::CurrentWeekDay != weekDay && Report())
             ADD_FAILURE() << "JD " << jd << ": week day " << ChangeCals::CurrentWeekDay;
         if (expected.yearDay == 1) {
@@ -172,23 +193,6 @@ TEST_P(EveryDay, AgreesBothWaysWithItsSource) {
                               << ChangeCals::MoonPhase << ", expected " << age;
         }
 
-        // Entering the date must renew every calendar, not only its own.
-        CalendarDay converted[5];
-        for (int16_t other = Julian; other <= Moslem; ++other)
-            converted[other] = EngineDay(other);
-        CalDates[cal][Year] = expected.year;
-        CalDates[cal][Month] = expected.month;
-        CalDates[cal][Day] = expected.day;
-        int16_t from = cal;
-        ChangeCals::ChangeCal(from);
-        if ((CurrentJD != jd || EngineDay(cal) != expected) && Report())
-            ADD_FAILURE() << expected << " through ChangeCal gives JD " << CurrentJD << ", "
-                          << EngineDay(cal) << ", expected JD " << jd;
-        for (int16_t other = Julian; other <= Moslem; ++other) {
-            if (EngineDay(other) != converted[other] && Report())
-                ADD_FAILURE() << "JD " << jd << ": ChangeCal leaves calendar " << other << " on "
-                              << EngineDay(other) << ", ChangeJD " << converted[other];
-        }
         before = expected;
     }
     EXPECT_EQ(week, yearWeeks) << "weeks of the last year";

@@ -65,18 +65,13 @@ void IcuCalendar::SetJulianDay(int32_t jd) {
     Check(status, "setTime");
 }
 
-int32_t IcuCalendar::Field(UCalendarDateFields field) {
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t value = calendar_->get(field, status);
-    Check(status, "get");
-    return value;
-}
-
 void IcuCalendar::DateOf(int32_t jd, int32_t &year, int32_t &month, int32_t &day) {
     SetJulianDay(jd);
-    year = Field(UCAL_EXTENDED_YEAR);
-    month = Field(UCAL_MONTH);
-    day = Field(UCAL_DATE);
+    UErrorCode status = U_ZERO_ERROR;
+    year = calendar_->get(UCAL_EXTENDED_YEAR, status);
+    month = calendar_->get(UCAL_MONTH, status);
+    day = calendar_->get(UCAL_DATE, status);
+    Check(status, "get");
 }
 
 int32_t IcuCalendar::JulianDayOf(int32_t year, int32_t month, int32_t day) {

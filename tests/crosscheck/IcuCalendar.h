@@ -33,7 +33,6 @@ class IcuCalendar {
   private:
     explicit IcuCalendar(icu::Calendar *calendar) : calendar_(calendar) {}
     void SetJulianDay(int32_t jd);
-    int32_t Field(UCalendarDateFields field);
 
     std::unique_ptr<icu::Calendar> calendar_;
 };
