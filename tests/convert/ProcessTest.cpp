@@ -17,8 +17,10 @@ struct Outcome {
 
 // What the program writes to one stream, the other one dropped; no files, so
 // that tests run side by side do not meet.
-Outcome RunProgram(const std::string &arguments, const char *keep) {
-    const std::string drop = std::string(keep) == "out" ? " 2>/dev/null" : " 2>&1 >/dev/null";
+enum class Stream { Out, Err };
+
+Outcome RunProgram(const std::string &arguments, Stream keep) {
+    const char *drop = keep == Stream::Out ? " 2>/dev/null" : " 2>&1 >/dev/null";
     const std::string command =
         std::string("'") + ORVANTA_CONVERT_PROGRAM + "' " + arguments + drop;
     std::FILE *pipe = popen(command.c_str(), "r");
@@ -46,8 +48,8 @@ TEST(ConvertProgram, AnswersOnStandardOutputAndFaultsOnStandardError) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
-        const Outcome out = RunProgram(c.arguments, "out");
-        const Outcome err = RunProgram(c.arguments, "err");
+        const Outcome out = RunProgram(c.arguments, Stream::Out);
+        const Outcome err = RunProgram(c.arguments, Stream::Err);
         EXPECT_EQ(out.status, c.status);
         EXPECT_EQ(err.status, c.status);
         EXPECT_THAT(out.text, testing::MatchesRegex(c.out));

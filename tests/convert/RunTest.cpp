@@ -60,7 +60,7 @@ const RunCase RunCases[] = {
     {{"--first-week-day", "7,7,7,8", "jd", "5"}, {"--first-week-day"}, Bad},
     {{"--table", "1721319"}, {"expected --table FIRST_JD LAST_JD"}, Bad},
     // A number, so past the grammar, but outside the engine's ranges.
-    {{"jd", "-5"}, {"Julian Day -5 is outside 1721319..2817404"}, Bad},
+    {{"jd", "-9"}, {"Julian Day -9 is outside 1721319..2817404"}, Bad},
     {{"jd", "2817405"}, {"Julian Day 2817405 is outside"}, Bad},
     {{"julian", "0", "12", "31"}, {"year 0 is outside 1..3000 of the Julian calendar"}, Bad},
     {{"gregorian", "3001", "1", "1"}, {"year 3001 is outside 1..3000 of the Gregorian"}, Bad},

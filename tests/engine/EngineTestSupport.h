@@ -50,6 +50,9 @@ inline Date DateIn(int16_t cal) {
     return {date[Calc::Day], date[Calc::Month], date[Calc::Year]};
 }
 
+// Names a table-driven test's instances after their rows.
+inline constexpr auto RowName = [](const auto &info) { return std::string(info.param.name); };
+
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override { StartEngine(); }
