@@ -11,27 +11,19 @@
 
 namespace {
 
-struct Section {
+// Each section and the table its keys 1..size land in, once the language is loaded.
+const struct {
     const char *name;
     int size;
-};
-
-constexpr Section Sections[] = {{"CALENDARS", 5}, {"JGMONTHS", 12}, {"JMONTHS", 12},
-                                {"MMONTHS", 12},  {"WEEKDAYS", 7},  {"WEEKDAYSABBR", 7},
-                                {"LABELS", 12},   {"STRINGS", 25}};
-
-// The table entry a section's key lands in, once the language is loaded.
-const std::string &Loaded(const char *section, int key) {
-    const std::string name = section;
-    if (name == "CALENDARS") return Texts::CalendarNames[key];
-    if (name == "JGMONTHS") return Texts::MonthNames[Calc::Gregorian][key];
-    if (name == "JMONTHS") return Texts::MonthNames[Calc::Jewish][key];
-    if (name == "MMONTHS") return Texts::MonthNames[Calc::Moslem][key];
-    if (name == "WEEKDAYS") return Texts::WeekDayNames[key];
-    if (name == "WEEKDAYSABBR") return Texts::WeekDayAbbrs[key];
-    if (name == "LABELS") return Texts::LabelTexts[key];
-    return Texts::StringTexts[key];
-}
+    const std::string *table;
+} Sections[] = {{"CALENDARS", 5, Texts::CalendarNames},
+                {"JGMONTHS", 12, Texts::MonthNames[Calc::Gregorian]},
+                {"JMONTHS", 12, Texts::MonthNames[Calc::Jewish]},
+                {"MMONTHS", 12, Texts::MonthNames[Calc::Moslem]},
+                {"WEEKDAYS", 7, Texts::WeekDayNames},
+                {"WEEKDAYSABBR", 7, Texts::WeekDayAbbrs},
+                {"LABELS", 12, Texts::LabelTexts},
+                {"STRINGS", 25, Texts::StringTexts}};
 
 bool RightToLeft(QChar c) {
     return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
@@ -67,12 +59,12 @@ TEST_P(ShippedLanguage, IsCompleteAndLoadsWithoutEnglish) {
     EXPECT_EQ(loaded, name);
     EXPECT_TRUE(alerts_.Messages.empty());
     const bool rightToLeft = RightToLeft(file->Value("CALENDARS", "1").front());
-    for (const Section &section : Sections) {
+    for (const auto &section : Sections) {
         for (int key = 1; key <= section.size; ++key) {
             const QString text = file->Value(section.name, QString::number(key));
             SCOPED_TRACE(std::string(section.name) + " " + std::to_string(key));
             ASSERT_FALSE(text.isEmpty());
-            EXPECT_EQ(Loaded(section.name, key), text.toStdString());
+            EXPECT_EQ(section.table[key], text.toStdString());
             if (rightToLeft) {
                 EXPECT_TRUE(ReadsRightInLeftToRightWindows(text)) << text.toStdString();
             }

@@ -19,12 +19,13 @@ namespace FrameTesting {
 
 namespace {
 
-void Log(const QObject &window, const std::string &call) {
-    Calls.push_back(window.objectName().toStdString() + "." + call);
-}
-
-const char *const Sections[] = {"Julian", "Gregorian", "Jewish", "Moslem", "Monthly", "Moon"};
 const char *const YearNames[] = {"", "frmJulian", "frmGregorian", "frmJewish", "frmMoslem"};
+
+// As the real windows do when their close is accepted.
+void HideAndUpdateTips(platform::Form &window) {
+    window.Hide();
+    Frame::UpdateExitTips();
+}
 
 } // namespace
 
@@ -38,29 +39,11 @@ FakeMonthly::FakeMonthly()
     });
 }
 
-void FakeMonthly::SetCal(int16_t pos) {
-    Log(*this, "SetCal " + std::to_string(pos));
-}
-void FakeMonthly::SetGrid(int16_t pos) {
-    Log(*this, "SetGrid " + std::to_string(pos));
-}
-void FakeMonthly::SetCommonInfo() {
-    Log(*this, "SetCommonInfo");
-}
-void FakeMonthly::ReSetForm() {
-    Log(*this, "ReSetForm");
-}
-void FakeMonthly::FocusToday() {
-    Log(*this, "FocusToday");
-}
-
 void FakeMonthly::Form_Load() {
     Start::PlaceWindow(*this, Start::MonthlyWindowIndex);
 }
-
 void FakeMonthly::Form_Unload() {
-    Hide();
-    Frame::UpdateExitTips();
+    HideAndUpdateTips(*this);
 }
 
 FakeYear::FakeYear(int16_t cal)
@@ -70,26 +53,16 @@ FakeYear::FakeYear(int16_t cal)
     SetHeight(4500);
 }
 
-void FakeYear::SetYearForm() {
-    Log(*this, "SetYearForm");
-}
-
 void FakeYear::Form_Load() {
     Start::PlaceWindow(*this, cal_);
 }
-
 void FakeYear::Form_Unload() {
-    Hide();
-    Frame::UpdateExitTips();
+    HideAndUpdateTips(*this);
 }
 
 FakeMoon::FakeMoon() : MoonForm(QStringLiteral("frmMoon")) {
     SetWidth(3300);
     SetHeight(3300);
-}
-
-void FakeMoon::ReSetForm() {
-    Log(*this, "ReSetForm");
 }
 
 void FakeMoon::Form_Load() {
@@ -98,7 +71,7 @@ void FakeMoon::Form_Load() {
 
 StoredPositions ReadStoredPositions() {
     StoredPositions positions;
-    for (const char *section : Sections)
+    for (const char *section : {"Julian", "Gregorian", "Jewish", "Moslem", "Monthly", "Moon"})
         positions[section] = {platform::ReadSetting(section, "Top", "absent"),
                               platform::ReadSetting(section, "Left", "absent")};
     return positions;
@@ -109,15 +82,13 @@ void FrameTest::SetUp() {
     platform::SetSettingsFile(Folder.filePath("Orvanta.conf"));
     platform::SetProgramFolder(Folder.path());
     Start::ResetState();
-    ChangeCals::Reset();
     Calc::StartEngine({});
+    ChangeCals::Reset();
     Start::FillColors();
     Start::ShowTips = 1;
     Start::LanguageName = Texts::EnglishDefault;
-    for (int index = 1; index <= Start::WindowCount; ++index) {
-        Start::WinTop[index] = Start::NoPosition;
-        Start::WinLeft[index] = Start::NoPosition;
-    }
+    for (int index = 1; index <= Start::WindowCount; ++index)
+        Start::WinTop[index] = Start::WinLeft[index] = Start::NoPosition;
     Calls.clear();
     Frame::SetEndHandler([this] {
         ++Ends;
@@ -147,8 +118,7 @@ YearForm *FrameTest::MakeYearWindow(int16_t cal) {
 
 QString FrameTest::StoreText() const {
     QFile file(platform::SettingsFile());
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace FrameTesting

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <algorithm>
+#include <vector>
 
 namespace FrameTesting {
 namespace {
@@ -86,17 +87,18 @@ TEST_F(StartUp, SplashStaysUpUntilTheDeadlineSleepingAndDroppingInput) {
     EXPECT_FALSE(frmAbout.Exists());
 }
 
+// 15 March 2024: 2 March in the Julian calendar, 5 Adar II 5784, and 6 Ramadan 1445
+// of the tabular calendar counted from 15 July 622; a Friday.
 TEST_F(StartUp, TodayFromTheClockRunsThroughTheEngine) {
     Start::Main();
 
-    EXPECT_EQ(Calc::CalDates[Calc::Gregorian][Calc::Day], 15);
-    EXPECT_EQ(Calc::CalDates[Calc::Gregorian][Calc::Month], 3);
-    EXPECT_EQ(Calc::CalDates[Calc::Gregorian][Calc::Year], 2024);
     EXPECT_EQ(Calc::CurrentJD, 2460385);
-    // The Julian calendar runs 13 days behind in this century.
-    EXPECT_EQ(Calc::CalDates[Calc::Julian][Calc::Day], 2);
-    EXPECT_EQ(Calc::CalDates[Calc::Julian][Calc::Month], 3);
-    // 2460385 mod 7 + 1: a Friday.
+    const int expected[5][3] = {{}, {2, 3, 2024}, {15, 3, 2024}, {5, 7, 5784}, {6, 9, 1445}};
+    for (int cal = Calc::Julian; cal <= Calc::Moslem; ++cal)
+        EXPECT_EQ(
+            std::vector<int>(&Calc::CalDates[cal][Calc::Day], &Calc::CalDates[cal][Calc::YearDay]),
+            std::vector<int>(expected[cal], expected[cal] + 3))
+            << "calendar " << cal;
     EXPECT_EQ(ChangeCals::CurrentWeekDay, 5);
 }
 
@@ -180,6 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
     Places, PlacedAt,
     testing::Values(
         PlacedCase{"NeverSaved", 32737, 32737, {Primary}, Designed},
+        PlacedCase{"OnlyTopSaved", 600, 32737, {Primary}, Designed},
         PlacedCase{"OnThePrimaryScreen", 600, 900, {Primary}, {900, 600, 6000, 4500}},
         PlacedCase{"PartlyOffToTheLeft", 600, -4500, {Primary}, {-4500, 600, 6000, 4500}},
         PlacedCase{
