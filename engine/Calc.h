@@ -32,7 +32,8 @@ constexpr int YearWeeksLayer = 2;
 // admissible range (MinJD .. MaxJD, MinYear .. MaxYear); beyond it the same
 // rules run on as plain arithmetic as far as these limits, inside which no
 // step leaves 32 bits. Input past them is pulled onto the nearer limit and
-// written back: CurrentJD by every To*, the year and a day before the
+// written back: CurrentJD by ToJulian and ToMoslem (every conversion from a
+// Julian Day begins with one of them), the year and a day before the
 // month's start by every From*. A date inside the limits converts to a
 // Julian Day inside them, so a conversion from a date never moves its day.
 constexpr int32_t FirstComputableJD = -1'000'000'000;
@@ -105,9 +106,10 @@ void SplitYearDay(int16_t cal, int32_t &month, int32_t &day);
 // month outside the calendar's year becomes its nearest month and a day
 // past the month's end its last day; a year or an early day past the
 // computable limits becomes the nearer limit; all written back.
-// To*: CurrentJD -> the date and year facts, CurrentJD first held to
-// FirstComputableJD .. LastComputableJD. ToGregorian and ToJewish start from
-// the Julian date, so ToJulian or FromJulian runs first.
+// To*: CurrentJD -> the date and year facts; ToJulian and ToMoslem first
+// hold CurrentJD to FirstComputableJD .. LastComputableJD. ToGregorian and
+// ToJewish start from the Julian date and the CurrentJD that ToJulian or
+// FromJulian left, so one of them runs first.
 void FromJulian();
 void ToJulian();
 void FromGregorian();

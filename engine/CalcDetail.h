@@ -31,9 +31,12 @@ inline void ClampYear(int16_t cal) {
     year = std::clamp(year, FirstComputableYear, LastComputableYear);
 }
 
-// Every To* starts from a CurrentJD inside the computable days.
+// ToJulian and ToMoslem start from a CurrentJD inside the computable days
+// (ToGregorian and ToJewish from the one ToJulian or FromJulian left). On
+// every conversion's path: one test that is never taken in the program.
 inline void ClampCurrentJD() {
-    CurrentJD = std::clamp(CurrentJD, FirstComputableJD, LastComputableJD);
+    if (CurrentJD < FirstComputableJD || CurrentJD > LastComputableJD) [[unlikely]]
+        CurrentJD = std::clamp(CurrentJD, FirstComputableJD, LastComputableJD);
 }
 
 // A date written by a caller is pulled onto the calendar: the month onto

@@ -44,7 +44,6 @@ void FromGregorian() {
 }
 
 void ToGregorian() {
-    Detail::ClampCurrentJD();
     const int32_t *julian = CalDates[Julian];
     int32_t *date = CalDates[Gregorian];
     int32_t year = julian[Year];

@@ -177,7 +177,6 @@ void FromJewish() {
 
 void ToJewish() {
     int32_t *date = CalDates[Jewish];
-    Detail::ClampCurrentJD();
     // The day lies in the Jewish year that begins in the autumn of its Julian
     // year, or, before that new year, in the one before.
     int32_t year = CalDates[Julian][Year] + JewishEraOffset;

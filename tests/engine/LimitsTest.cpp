@@ -79,30 +79,23 @@ const JDCase JDCases[] = {
     {INT32_MAX, LastComputableJD},
 };
 
-// Each from a day inside the range; ToGregorian and ToJewish are given the
-// Julian date of the day they get.
+// Each from a day inside the range. ToGregorian and ToJewish start where
+// ToJulian left the day.
 const struct {
     const char *name;
     void (*run)(int32_t jd);
 } JDEntries[] = {
     {"ChangeJD", [](int32_t jd) { ChangeToJD(jd); }},
-    {"ToJulian",
+    {"ToJulianToGregorian",
      [](int32_t jd) {
          CurrentJD = jd;
          ToJulian();
-     }},
-    {"ToGregorian",
-     [](int32_t jd) {
-         CurrentJD = jd;
-         ToJulian();
-         CurrentJD = jd;
          ToGregorian();
      }},
-    {"ToJewish",
+    {"ToJulianToJewish",
      [](int32_t jd) {
          CurrentJD = jd;
          ToJulian();
-         CurrentJD = jd;
          ToJewish();
      }},
     {"ToMoslem",
