@@ -83,7 +83,12 @@ void ConvertWhole(const Input &in, int16_t cal) {
     for (int16_t each = Calc::Julian; each <= Calc::Moslem; ++each)
         FUZZ_CHECK(Calc::CalDates[each][Calc::Month] >= 1 &&
                    Calc::CalDates[each][Calc::Month] <= 13);
-    if (Holds(Calc::Jewish, Calc::CurrentJD)) CheckAllFourAgree();
+    // A day before the month's start stays as given; the dates are compared
+    // as the engine reads them from the day.
+    if (Holds(Calc::Jewish, Calc::CurrentJD)) {
+        ChangeCals::ChangeJD();
+        CheckAllFourAgree();
+    }
 
     Calc::JulianDayOf(in.Day, in.Month, in.Year);
     Calc::JewishNewYear(in.Year);
