@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 using namespace Calc;
 using namespace EngineTestSupport;
@@ -59,57 +60,42 @@ void ExpectMonthsInTables(const char *entry) {
 
 struct JDCase {
     int32_t given;
-    int32_t kept; // CurrentJD after any To*
+    int32_t kept; // CurrentJD after the conversion
 };
 
 // Both 32-bit ends, around 0, and the accepted days MinJD(Jewish) ..
 // MaxJD(Jewish) with their neighbours.
-const JDCase JDCases[] = {
-    {INT32_MIN, FirstComputableJD},
-    {INT32_MIN + 1, FirstComputableJD},
-    {-1, -1},
-    {0, 0},
-    {1721318, 1721318},
-    {1721319, 1721319},
-    {1721320, 1721320},
-    {2817403, 2817403},
-    {2817404, 2817404},
-    {2817405, 2817405},
-    {INT32_MAX - 1, LastComputableJD},
-    {INT32_MAX, LastComputableJD},
-};
+const JDCase JDCases[] = {{INT32_MIN, FirstComputableJD},
+                          {INT32_MIN + 1, FirstComputableJD},
+                          {-1, -1},
+                          {0, 0},
+                          {1721318, 1721318},
+                          {1721319, 1721319},
+                          {1721320, 1721320},
+                          {2817403, 2817403},
+                          {2817404, 2817404},
+                          {2817405, 2817405},
+                          {INT32_MAX - 1, LastComputableJD},
+                          {INT32_MAX, LastComputableJD}};
 
-// Each from a day inside the range. ToGregorian and ToJewish start where
-// ToJulian left the day.
+// ToGregorian and ToJewish start where ToJulian left the day.
 const struct {
     const char *name;
-    void (*run)(int32_t jd);
+    std::vector<void (*)()> steps;
 } JDEntries[] = {
-    {"ChangeJD", [](int32_t jd) { ChangeToJD(jd); }},
-    {"ToJulianToGregorian",
-     [](int32_t jd) {
-         CurrentJD = jd;
-         ToJulian();
-         ToGregorian();
-     }},
-    {"ToJulianToJewish",
-     [](int32_t jd) {
-         CurrentJD = jd;
-         ToJulian();
-         ToJewish();
-     }},
-    {"ToMoslem",
-     [](int32_t jd) {
-         CurrentJD = jd;
-         ToMoslem();
-     }},
+    {"ChangeJD", {ChangeCals::ChangeJD}},
+    {"ToJulianToGregorian", {ToJulian, ToGregorian}},
+    {"ToJulianToJewish", {ToJulian, ToJewish}},
+    {"ToMoslem", {ToMoslem}},
 };
 
 TEST_F(LimitsTest, EveryJulianDayEntryKeepsTheDayComputable) {
     for (const JDCase &c : JDCases) {
         for (const auto &entry : JDEntries) {
-            ChangeToJD(2451545);
-            entry.run(c.given);
+            ChangeToJD(2451545); // every calendar on a real month first
+            CurrentJD = c.given;
+            for (void (*step)() : entry.steps)
+                step();
             EXPECT_EQ(CurrentJD, c.kept) << entry.name << " from " << c.given;
             ExpectMonthsInTables(entry.name);
         }
