@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace Arith {
+namespace Calc::Arith {
 
 // Truncating integer division: -7 ÷ 2 = -3.
 template <std::integral T> constexpr T Div(T a, T b) {
@@ -51,4 +51,4 @@ inline int64_t ToNearest(double x) {
     return static_cast<int64_t>(std::nearbyint(x));
 }
 
-} // namespace Arith
+} // namespace Calc::Arith
