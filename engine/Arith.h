@@ -5,9 +5,11 @@
 // these helpers, so that no bare operator quietly brings in another rule.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <concepts>
 #include <cstdint>
+#include <limits>
 
 namespace Calc::Arith {
 
@@ -27,6 +29,14 @@ template <std::integral T> constexpr T FloorMod(T a, T b) {
 }
 
 static_assert(Div(-7, 2) == -3 && Mod(-7, 2) == -1 && FloorMod(-7, 2) == 1);
+
+// A wide value held to a narrower type's range: beyond it, the nearer end.
+template <std::integral Narrow, std::integral Wide> constexpr Narrow Saturate(Wide value) {
+    return static_cast<Narrow>(std::clamp<Wide>(value, std::numeric_limits<Narrow>::min(),
+                                                std::numeric_limits<Narrow>::max()));
+}
+
+static_assert(Saturate<int16_t>(int64_t{40000}) == 32767 && Saturate<int16_t>(-40000) == -32768);
 
 inline double Trunc(double x) {
     return std::trunc(x);

@@ -125,19 +125,26 @@ void InitCalendarTables() {
 }
 
 int32_t JulianDayOf(int32_t day, int32_t month, int32_t year) {
+    return Arith::Saturate<int32_t>(Detail::JulianDayCount(day, month, year));
+}
+
+int64_t Detail::JulianDayCount(int64_t day, int64_t month, int64_t year) {
     // Counting the year from March puts the leap day last, so that the days
     // before each month follow 30.6 per month; January and February count as
     // months 14 and 15 of the year before.
-    int32_t m = month + 1;
-    int32_t y = year;
+    int64_t m = month + 1;
+    int64_t y = year;
     if (month <= 2) {
         m = month + 13;
         y = year - 1;
     }
     // Both products in double precision: 30.6 in single precision would make
-    // 5 x 30.6 fall just short of 153.
-    const double sum = Arith::Trunc(y * 365.25) + Arith::Trunc(m * 30.6) + day + 1720995;
-    return static_cast<int32_t>(Arith::ToNearest(sum));
+    // 5 x 30.6 fall just short of 153. Every term stays below 2^40, whole
+    // and exact.
+    const double sum = Arith::Trunc(static_cast<double>(y) * 365.25) +
+                       Arith::Trunc(static_cast<double>(m) * 30.6) + static_cast<double>(day) +
+                       1720995;
+    return Arith::ToNearest(sum);
 }
 
 int16_t MonthStartWeekDay(int cal, int month) {
@@ -154,13 +161,14 @@ int16_t MonthStartWeekDay(int cal, int month) {
 }
 
 int16_t YearDayOf(int16_t cal, int32_t month, int32_t day) {
-    int32_t yearDay = day;
+    int64_t yearDay = day;
     if (Detail::KnownCal(cal)) {
-        const int32_t fullMonths = std::min(month - 1, Detail::LastTableMonth);
+        const int32_t fullMonths =
+            std::clamp(month, Detail::FirstMonth, Detail::LastTableMonth + 1) - 1;
         for (int32_t k = 1; k <= fullMonths; ++k)
             yearDay += MonthDays(cal, k);
     }
-    return static_cast<int16_t>(yearDay);
+    return Arith::Saturate<int16_t>(yearDay);
 }
 
 void SplitYearDay(int16_t cal, int32_t &month, int32_t &day) {
@@ -184,7 +192,7 @@ void ClampDate(int16_t cal, int32_t months) {
     int32_t &month = CalDates[cal][Month];
     int32_t &day = CalDates[cal][Day];
     month = std::clamp(month, FirstMonth, months);
-    day = std::min(day, MonthLength(cal, month));
+    day = std::clamp(day, FirstComputableDay, MonthLength(cal, month));
 }
 
 } // namespace Detail

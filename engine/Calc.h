@@ -28,6 +28,21 @@ constexpr int Week = 5;
 constexpr int YearDaysLayer = 1;
 constexpr int YearWeeksLayer = 2;
 
+// How far the engine computes. Its dates are the calendars' own inside the
+// admissible range (MinJD .. MaxJD, MinYear .. MaxYear); beyond it the same
+// rules run on as plain arithmetic as far as these limits, inside which no
+// step leaves 32 bits. Input past them is pulled onto the nearer limit and
+// written back: CurrentJD by ToJulian and ToMoslem (every conversion from a
+// Julian Day begins with one of them), the year and a day before the
+// month's start by every From*. A date inside the limits converts to a
+// Julian Day inside them, so a conversion from a date never moves its day.
+constexpr int32_t FirstComputableJD = -1'000'000'000;
+constexpr int32_t LastComputableJD = 1'000'000'000;
+constexpr int32_t FirstComputableYear = -1'000'000;
+constexpr int32_t LastComputableYear = 1'000'000;
+// A day of the month counts back at most as far as a 16-bit year day can.
+constexpr int32_t FirstComputableDay = INT16_MIN;
+
 extern int32_t CalDates[5][6];
 extern int32_t CurrentJD;
 // Days in each month of every calendar's current year; month 13 is used by
@@ -76,9 +91,12 @@ void Reset();
 void InitCalendarTables();
 
 // Counts by the Julian calendar; a day outside its month (zero, negative or
-// past the end) is counted on from the month's start.
+// past the end) is counted on from the month's start. Any arguments: the
+// count is formed in 64 bits, and one beyond 32 bits gives INT32_MIN or
+// INT32_MAX.
 int32_t JulianDayOf(int32_t day, int32_t month, int32_t year);
-// The day's number in cal's current year; months past 13 add no days.
+// The day's number in cal's current year; months past 13 add no days. A sum
+// beyond 16 bits gives INT16_MIN or INT16_MAX.
 int16_t YearDayOf(int16_t cal, int32_t month, int32_t day);
 // In: day holds a year day. Out: month and day of month; a year day beyond
 // the year ends in month 13.
@@ -86,15 +104,19 @@ void SplitYearDay(int16_t cal, int32_t &month, int32_t &day);
 
 // From*: the date in CalDates(cal, ·) -> CurrentJD and cal's year facts. A
 // month outside the calendar's year becomes its nearest month and a day
-// past the month's end its last day, both written back.
-// To*: CurrentJD -> the date and year facts. ToGregorian and ToJewish start
-// from the Julian date, so ToJulian or FromJulian runs first.
+// past the month's end its last day; a year or an early day past the
+// computable limits becomes the nearer limit; all written back.
+// To*: CurrentJD -> the date and year facts; ToJulian and ToMoslem first
+// hold CurrentJD to FirstComputableJD .. LastComputableJD. ToGregorian and
+// ToJewish start from the Julian date and the CurrentJD that ToJulian or
+// FromJulian left, so one of them runs first.
 void FromJulian();
 void ToJulian();
 void FromGregorian();
 void ToGregorian();
 
-// Julian Day of 1 Tishri of the year.
+// Julian Day of 1 Tishri of the year; any year, a day beyond 32 bits giving
+// INT32_MIN or INT32_MAX as JulianDayOf does.
 int32_t JewishNewYear(int32_t year);
 // Lays the Jewish month lengths (and Texts::MonthNames of the Jewish column)
 // out for the year whose length is in YearDays(Jewish).

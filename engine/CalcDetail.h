@@ -3,6 +3,7 @@
 
 #include "engine/Calc.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace Calc::Detail {
@@ -21,9 +22,27 @@ inline int32_t MonthLength(int16_t cal, int32_t month) {
     return MonthDays(cal, month);
 }
 
+// JulianDayOf's count in 64 bits, for arguments of any 32-bit size.
+int64_t JulianDayCount(int64_t day, int64_t month, int64_t year);
+
+// A year written by a caller is held to the computable years, in CalDates.
+inline void ClampYear(int16_t cal) {
+    int32_t &year = CalDates[cal][Year];
+    year = std::clamp(year, FirstComputableYear, LastComputableYear);
+}
+
+// ToJulian and ToMoslem start from a CurrentJD inside the computable days
+// (ToGregorian and ToJewish from the one ToJulian or FromJulian left). On
+// every conversion's path: one test that is never taken in the program.
+inline void ClampCurrentJD() {
+    if (CurrentJD < FirstComputableJD || CurrentJD > LastComputableJD) [[unlikely]]
+        CurrentJD = std::clamp(CurrentJD, FirstComputableJD, LastComputableJD);
+}
+
 // A date written by a caller is pulled onto the calendar: the month onto
-// 1 .. months, then a day beyond that month's end back to its last day. Both
-// corrections are stored back into CalDates.
+// 1 .. months, then a day beyond that month's end back to its last day (and
+// one before FirstComputableDay up to it). The corrections are stored back
+// into CalDates.
 void ClampDate(int16_t cal, int32_t months);
 
 // YearBounds(cal, 2) from the year's first day and its length.

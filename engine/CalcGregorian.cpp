@@ -32,6 +32,7 @@ int32_t GregorianLead(int32_t year, int32_t month) {
 
 void FromGregorian() {
     int32_t *date = CalDates[Gregorian];
+    Detail::ClampYear(Gregorian);
     ApplyGregorianLeap(date[Year]);
     Detail::ClampDate(Gregorian, 12);
     // The Julian formula absorbs a day beyond the month's end.

@@ -99,14 +99,16 @@ int32_t CachedNewYears[LastCachedYear - FirstCachedYear + 1];
 int32_t ComputeJewishNewYear(int32_t year) {
     // Gauss's rule for Passover of year A (15 Nisan as a day counted from
     // 1 March of the Julian calendar), then 163 days on to 1 Tishri.
-    const int32_t A = year - 1;
-    const int32_t a = static_cast<int32_t>(Arith::Mod(int64_t{A} * 12 + 17, int64_t{19}));
-    const int32_t b = Arith::Mod(A, 4);
+    // In 64 bits, so that every 32-bit year has a new year.
+    const int64_t A = int64_t{year} - 1;
+    const int32_t a = static_cast<int32_t>(Arith::Mod(A * 12 + 17, int64_t{19}));
+    const int32_t b = static_cast<int32_t>(Arith::Mod(A, int64_t{4}));
     double M = 4343.0 / 98496 + 32 + a + (272953.0 / 492480) * a + b / 4.0;
-    M = M - A * (313.0 / 98496);
+    M = M - static_cast<double>(A) * (313.0 / 98496);
     const double m = Arith::Floor(M);
     const double f = M - m;
-    const int64_t c = Arith::Mod(Arith::ToNearest(m + 3.0 * A + 5 * b + 5), int64_t{7});
+    const int64_t c =
+        Arith::Mod(Arith::ToNearest(m + 3.0 * static_cast<double>(A) + 5 * b + 5), int64_t{7});
 
     // The postponements: Passover never on Monday, Wednesday or Friday, and
     // the two molad limits of the year's start.
@@ -115,7 +117,7 @@ int32_t ComputeJewishNewYear(int32_t year) {
     if (c == 0 && a > 11 && f >= 23269.0 / 25920) M = M + 1;
 
     // d counts from 1 March; these are the days from 1 March to the first of
-    // August, July, June, May and April.
+    // August, July, June, May and April. |M| stays below 7 million.
     int32_t d = static_cast<int32_t>(Arith::Floor(M));
     int32_t month = 3;
     const struct {
@@ -128,7 +130,8 @@ int32_t ComputeJewishNewYear(int32_t year) {
             d -= start.daysBefore;
         }
     }
-    return JulianDayOf(d, month, A - (JewishEraOffset - 1)) + PassoverToNewYear;
+    return Arith::Saturate<int32_t>(Detail::JulianDayCount(d, month, A - (JewishEraOffset - 1)) +
+                                    PassoverToNewYear);
 }
 
 } // namespace
@@ -163,6 +166,7 @@ void SetJewishYear() {
 
 void FromJewish() {
     int32_t *date = CalDates[Jewish];
+    Detail::ClampYear(Jewish);
     SetJewishYearBounds(JewishNewYear(date[Year]), JewishNewYear(date[Year] + 1));
     SetJewishYear();
     Detail::ClampDate(Jewish, JewishLeap ? 13 : 12);

@@ -31,6 +31,7 @@ void SetJulianYearBounds(int32_t year) {
 
 void FromJulian() {
     int32_t *date = CalDates[Julian];
+    Detail::ClampYear(Julian);
     ApplyJulianLeap(date[Year]);
     Detail::ClampDate(Julian, 12);
     CurrentJD = JulianDayOf(date[Day], date[Month], date[Year]);
@@ -41,6 +42,7 @@ void FromJulian() {
 
 void ToJulian() {
     int32_t *date = CalDates[Julian];
+    Detail::ClampCurrentJD();
     // A block starts on 1 January of a year after a multiple of 4: block days
     // 1..365, 366..730 and 731..1095 are its three common years, 1096..1460
     // and 0 (day 1461) its leap year.

@@ -48,6 +48,7 @@ void SetMoslemType() {
 
 void FromMoslem() {
     int32_t *date = CalDates[Moslem];
+    Detail::ClampYear(Moslem);
     const int32_t elapsedYears = date[Year] - 1;
     int32_t jd = MinJD[Moslem] + Arith::Div(elapsedYears, CycleYears) * DaysIn30Years - 1;
     // Years before year 1 still take a position inside the cycle table.
@@ -65,6 +66,7 @@ void FromMoslem() {
 
 void ToMoslem() {
     int32_t *date = CalDates[Moslem];
+    Detail::ClampCurrentJD();
     int32_t d = CurrentJD - MinJD[Moslem] + 1; // 1 on the epoch
     int32_t year = Arith::Div(d - 1, DaysIn30Years) * CycleYears;
     d = Arith::Mod(d - 1, DaysIn30Years) + 1;

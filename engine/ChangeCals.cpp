@@ -25,8 +25,8 @@ int16_t WeekDayOf(int32_t jd) {
 }
 
 // Weeks a run of days touches when it is counted from the start of a week.
-int32_t WeeksTouched(int32_t days) {
-    return Arith::Div(days, 7) + (Arith::Mod(days, 7) != 0 ? 1 : 0);
+int32_t WeeksTouched(int64_t days) {
+    return static_cast<int32_t>(Arith::Div(days, int64_t{7}) + (Arith::Mod(days, int64_t{7}) != 0));
 }
 
 } // namespace
@@ -96,12 +96,12 @@ void SetWeekFacts(int16_t cal) {
     // start with days of the year before.
     const int32_t daysBefore = Arith::Mod(YearStartWeekDay[cal] - FirstWeekDay[cal] + 7, 7);
     YearWeeks(cal) = static_cast<int16_t>(WeeksTouched(YearDays(cal) + daysBefore));
-    CalDates[cal][Week] = WeeksTouched(CalDates[cal][YearDay] + daysBefore);
+    CalDates[cal][Week] = WeeksTouched(int64_t{CalDates[cal][YearDay]} + daysBefore);
 }
 
 void SetDayFacts() {
     CurrentWeekDay = WeekDayOf(CurrentJD);
-    const double n = CurrentJD - ReferenceNewMoon;
+    const double n = static_cast<double>(CurrentJD) - ReferenceNewMoon;
     const double month = SynodicMonth;
     const double age = n - Arith::Trunc(n / month) * month;
     MoonAge = static_cast<float>(age);

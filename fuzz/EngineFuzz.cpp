@@ -1,13 +1,16 @@
 // The engine's conversions: a date of any calendar (or a Julian Day) inside
 // the admissible range converts into all four, and each calendar that holds
 // the day converts back to the same Julian Day and date, with every field
-// inside its calendar's bounds.
+// inside its calendar's bounds. With Reach odd the values go in as they come,
+// anywhere in 32 bits: the engine holds them to its computable limits, and
+// a day that lands inside the admissible range still converts both ways.
 #include "FuzzCheck.h"
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "tools/convert/Conversion.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -19,6 +22,7 @@ struct Input {
     int32_t Year;
     int32_t Month;
     int32_t Day;
+    uint8_t Reach; // after the fields the saved inputs of in-range days hold
 };
 
 int32_t Within(int32_t value, int32_t low, int32_t high) {
@@ -59,6 +63,42 @@ void CheckAllFourAgree() {
     }
 }
 
+// Any 32-bit date or Julian Day, and the small functions on the same values.
+void ConvertWhole(const Input &in, int16_t cal) {
+    if (cal == 0) {
+        Calc::CurrentJD = in.Day;
+        ChangeCals::ChangeJD();
+        FUZZ_CHECK(Calc::CurrentJD ==
+                   std::clamp(in.Day, Calc::FirstComputableJD, Calc::LastComputableJD));
+    } else {
+        Calc::CalDates[cal][Calc::Year] = in.Year;
+        Calc::CalDates[cal][Calc::Month] = in.Month;
+        Calc::CalDates[cal][Calc::Day] = in.Day;
+        ChangeCals::ChangeCal(cal);
+        FUZZ_CHECK(Calc::CalDates[cal][Calc::Year] ==
+                   std::clamp(in.Year, Calc::FirstComputableYear, Calc::LastComputableYear));
+        FUZZ_CHECK(Calc::CurrentJD >= Calc::FirstComputableJD &&
+                   Calc::CurrentJD <= Calc::LastComputableJD);
+    }
+    for (int16_t each = Calc::Julian; each <= Calc::Moslem; ++each)
+        FUZZ_CHECK(Calc::CalDates[each][Calc::Month] >= 1 &&
+                   Calc::CalDates[each][Calc::Month] <= 13);
+    // A day before the month's start stays as given; the dates are compared
+    // as the engine reads them from the day.
+    if (Holds(Calc::Jewish, Calc::CurrentJD)) {
+        ChangeCals::ChangeJD();
+        CheckAllFourAgree();
+    }
+
+    Calc::JulianDayOf(in.Day, in.Month, in.Year);
+    Calc::JewishNewYear(in.Year);
+    Calc::YearDayOf(cal, in.Month, in.Day);
+    int32_t month = in.Month;
+    int32_t day = in.Day;
+    Calc::SplitYearDay(cal, month, day);
+    FUZZ_CHECK(month >= 1 && month <= 13);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -71,6 +111,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Convert::StartEngine(settings);
 
     int16_t cal = static_cast<int16_t>(in.Calendar % 5);
+    if (in.Reach & 1) {
+        ConvertWhole(in, cal);
+        return 0;
+    }
     if (cal == 0) {
         Calc::CurrentJD = Within(in.Day, Calc::MinJD[Calc::Jewish], Calc::MaxJD[Calc::Jewish]);
         ChangeCals::ChangeJD();

@@ -1,0 +1,179 @@
+// The engine at the ends of its 32-bit numbers. No window lets these values
+// through, but every public conversion must still return, keep the selected
+// day inside the computable limits and its months inside the tables. Under
+// the sanitizers an overflow on the way halts the test.
+#include "EngineTestSupport.h"
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+using namespace Calc;
+using namespace EngineTestSupport;
+
+namespace {
+
+// A conversion that never returns aborts the test program with a message,
+// rather than holding up the whole suite.
+class Watchdog {
+  public:
+    Watchdog() : thread_([this] { Watch(); }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        finished_.notify_one();
+        thread_.join();
+    }
+
+  private:
+    void Watch() {
+        std::unique_lock lock(mutex_);
+        if (finished_.wait_for(lock, std::chrono::seconds(60), [this] { return done_; })) return;
+        std::fputs("a conversion at the 32-bit limits did not return\n", stderr);
+        std::abort();
+    }
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
+class LimitsTest : public EngineTest {
+    Watchdog watchdog_;
+};
+
+void ExpectMonthsInTables(const char *entry) {
+    for (int16_t cal = Julian; cal <= Moslem; ++cal) {
+        EXPECT_GE(CalDates[cal][Month], 1) << entry << " cal " << cal;
+        EXPECT_LE(CalDates[cal][Month], 13) << entry << " cal " << cal;
+    }
+}
+
+struct JDCase {
+    int32_t given;
+    int32_t kept; // CurrentJD after the conversion
+};
+
+// Both 32-bit ends, around 0, and the accepted days MinJD(Jewish) ..
+// MaxJD(Jewish) with their neighbours.
+const JDCase JDCases[] = {{INT32_MIN, FirstComputableJD},
+                          {INT32_MIN + 1, FirstComputableJD},
+                          {-1, -1},
+                          {0, 0},
+                          {1721318, 1721318},
+                          {1721319, 1721319},
+                          {1721320, 1721320},
+                          {2817403, 2817403},
+                          {2817404, 2817404},
+                          {2817405, 2817405},
+                          {INT32_MAX - 1, LastComputableJD},
+                          {INT32_MAX, LastComputableJD}};
+
+// ToGregorian and ToJewish start where ToJulian left the day.
+const struct {
+    const char *name;
+    std::vector<void (*)()> steps;
+} JDEntries[] = {
+    {"ChangeJD", {ChangeCals::ChangeJD}},
+    {"ToJulianToGregorian", {ToJulian, ToGregorian}},
+    {"ToJulianToJewish", {ToJulian, ToJewish}},
+    {"ToMoslem", {ToMoslem}},
+};
+
+TEST_F(LimitsTest, EveryJulianDayEntryKeepsTheDayComputable) {
+    for (const JDCase &c : JDCases) {
+        for (const auto &entry : JDEntries) {
+            ChangeToJD(2451545); // every calendar on a real month first
+            CurrentJD = c.given;
+            for (void (*step)() : entry.steps)
+                step();
+            EXPECT_EQ(CurrentJD, c.kept) << entry.name << " from " << c.given;
+            ExpectMonthsInTables(entry.name);
+        }
+        // From 1 January 1 on, the Julian date is exact to the last
+        // computable day: the day formula, counted apart, gives it back.
+        ChangeToJD(c.given);
+        if (c.kept >= 1721424) {
+            EXPECT_EQ(
+                JulianDayOf(CalDates[Julian][Day], CalDates[Julian][Month], CalDates[Julian][Year]),
+                c.kept);
+        }
+        CurrentJD = c.given;
+        ChangeCals::SetDayFacts();
+        EXPECT_LT(std::abs(ChangeCals::MoonAge), 29.6f) << c.given;
+        EXPECT_LE(std::abs(ChangeCals::MoonPhase), 8) << c.given;
+    }
+}
+
+TEST_F(LimitsTest, EveryDateEntryKeepsItsYearAndDayComputable) {
+    for (int16_t cal = Julian; cal <= Moslem; ++cal) {
+        const int32_t years[] = {INT32_MIN,        INT32_MIN + 1, -1,           0,
+                                 MinYear[cal] - 1, MinYear[cal],  MaxYear[cal], MaxYear[cal] + 1,
+                                 INT32_MAX - 1,    INT32_MAX};
+        for (int32_t year : years) {
+            for (int32_t month : {INT32_MIN, 0, 1, 13, INT32_MAX}) {
+                for (int32_t day : {INT32_MIN, -40000, 0, 1, 31, INT32_MAX}) {
+                    ChangeTo(cal, {day, month, year});
+                    const Date kept = DateIn(cal);
+                    EXPECT_EQ(kept.year, std::clamp(year, FirstComputableYear, LastComputableYear));
+                    EXPECT_GE(kept.day, FirstComputableDay);
+                    // A To* that had to move the day would leave the four
+                    // calendars on different days.
+                    EXPECT_GE(CurrentJD, FirstComputableJD);
+                    EXPECT_LE(CurrentJD, LastComputableJD);
+                    ExpectMonthsInTables("ChangeCal");
+                }
+            }
+        }
+    }
+}
+
+const struct SmallCase {
+    const char *name;
+    int32_t (*value)();
+    int32_t expected;
+} SmallCases[] = {
+    {"JulianDayOfFirstDay", [] { return JulianDayOf(1, 1, 1); }, 1721424},
+    {"JulianDayOfAllMin", [] { return JulianDayOf(INT32_MIN, INT32_MIN, INT32_MIN); }, INT32_MIN},
+    {"JulianDayOfAllMax", [] { return JulianDayOf(INT32_MAX, INT32_MAX, INT32_MAX); }, INT32_MAX},
+    {"JulianDayOfMinYear", [] { return JulianDayOf(1, 3, INT32_MIN); }, INT32_MIN},
+    {"JulianDayOfMaxMonth", [] { return JulianDayOf(1, INT32_MAX, 1); }, INT32_MAX},
+    {"JulianDayOfMinDay", [] { return JulianDayOf(INT32_MIN, 1, 1); }, INT32_MIN + 1721423},
+    {"JewishNewYearFirst", [] { return JewishNewYear(3761); }, 1721319},
+    {"JewishNewYearMin", [] { return JewishNewYear(INT32_MIN); }, INT32_MIN},
+    {"JewishNewYearMinPlus1", [] { return JewishNewYear(INT32_MIN + 1); }, INT32_MIN},
+    {"JewishNewYearMax", [] { return JewishNewYear(INT32_MAX); }, INT32_MAX},
+    {"YearDayOfMaxDay", [] { return int32_t{YearDayOf(Gregorian, 13, INT32_MAX)}; }, INT16_MAX},
+    {"YearDayOfMinDay", [] { return int32_t{YearDayOf(Gregorian, 1, INT32_MIN)}; }, INT16_MIN},
+    {"YearDayOfMinMonth", [] { return int32_t{YearDayOf(Gregorian, INT32_MIN, 5)}; }, 5},
+    {"YearDayOfMaxMonth", [] { return int32_t{YearDayOf(Gregorian, INT32_MAX, 0)}; }, 366},
+};
+
+class SmallFunctionTest : public LimitsTest, public ::testing::WithParamInterface<SmallCase> {};
+
+TEST_P(SmallFunctionTest, GivesTheNearest32BitValue) {
+    ChangeToJD(2451545); // 1 January 2000, a Gregorian leap year
+    EXPECT_EQ(GetParam().value(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, SmallFunctionTest, ::testing::ValuesIn(SmallCases), RowName);
+
+TEST_F(LimitsTest, WeekFactsTakeAnyYearDay) {
+    ChangeToJD(2451545);
+    for (int32_t yearDay : {INT32_MIN, INT32_MAX}) {
+        CalDates[Julian][YearDay] = yearDay;
+        ChangeCals::SetWeekFacts(Julian);
+        EXPECT_EQ(CalDates[Julian][Week] > 0, yearDay > 0) << yearDay;
+    }
+}
+
+} // namespace
