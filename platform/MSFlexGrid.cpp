@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <utility>
 
@@ -284,6 +285,11 @@ QRegion MSFlexGrid::HeldRegion() const {
                 runs.emplace_back(xs[first], ys[r], xs[c] - xs[first], ys[r + 1] - ys[r]);
         }
     }
+    // Past a few rectangles, the one around them: Qt joins and clips a region of many
+    // rectangles at a cost far above painting the few unchanged cells inside it.
+    constexpr std::size_t MostRects = 4;
+    if (runs.size() > MostRects)
+        return std::accumulate(runs.begin(), runs.end(), QRect(), std::bit_or<QRect>());
     QRegion held;
     held.setRects(runs.data(), static_cast<int>(runs.size()));
     return held;
@@ -354,8 +360,8 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
     const std::vector<int> xs = Boundaries(colWidths_);
     const std::vector<int> ys = Boundaries(rowHeights_);
     // Each cell owns the lines along its left and top edges; all of them are drawn
-    // at the end, in one go, as one-pixel rectangles (cheaper than lines to fill).
-    std::vector<QRect> lines;
+    // at the end, in one go.
+    std::vector<QLine> lines;
     for (int r = 0; r < rows_ && ys[r] < height(); ++r) {
         const int top = ys[r];
         const int bottom = ys[r + 1];
@@ -367,18 +373,16 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
             const int right = xs[last + 1];
             if (right == left || !region.intersects(QRect(left, top, right - left, bottom - top)))
                 continue;
-            lines.emplace_back(left, top, 1, bottom - top);
-            lines.emplace_back(left, top, right - left, 1);
+            lines.emplace_back(left, top, left, bottom - 1);
+            lines.emplace_back(left, top, right - 1, top);
             PaintCell(painter, cells_[r * cols_ + first],
                       QRect(left + 1, top + 1, right - left - 1, bottom - top - 1));
         }
     }
     // The lines that close the last column and the last row.
-    lines.emplace_back(xs.back(), 0, 1, ys.back() + 1);
-    lines.emplace_back(0, ys.back(), xs.back() + 1, 1);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ToQColor(gridColor_));
-    painter.drawRects(lines.data(), static_cast<int>(lines.size()));
+    lines.emplace_back(xs.back(), 0, xs.back(), ys.back());
+    lines.emplace_back(0, ys.back(), xs.back(), ys.back());
+    DrawLines(painter, lines);
 }
 
 const MSFlexGrid::Shaped &MSFlexGrid::ShapedText(const Cell &cell) {
@@ -391,6 +395,26 @@ const MSFlexGrid::Shaped &MSFlexGrid::ShapedText(const Cell &cell) {
     Shaped laidOut{QStaticText(cell.text), QFontMetrics(font, this).horizontalAdvance(cell.text)};
     laidOut.text.prepare(QTransform(), font);
     return *shaped.insert(cell.text, laidOut);
+}
+
+void MSFlexGrid::DrawLines(QPainter &painter, const std::vector<QLine> &lines) const {
+    const QColor colour = ToQColor(gridColor_);
+    if (painter.device()->devicePixelRatio() != 1) {
+        // Scaled, the pen's width is centred on the line: the line decides which
+        // device pixels it covers.
+        painter.setPen(colour);
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+        return;
+    }
+    // At one device pixel a pixel, a line covers exactly the pixels of a rectangle
+    // one pixel wide or high, and filling rectangles costs far less than drawing lines.
+    std::vector<QRect> rects;
+    rects.reserve(lines.size());
+    for (const QLine &line : lines)
+        rects.emplace_back(line.p1(), line.p2());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRects(rects.data(), static_cast<int>(rects.size()));
 }
 
 void MSFlexGrid::PaintCell(QPainter &painter, const Cell &cell, const QRect &inside) {

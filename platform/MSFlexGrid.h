@@ -49,6 +49,7 @@
 #include <utility>
 #include <vector>
 
+class QLine;
 class QPainter;
 
 namespace platform {
@@ -154,6 +155,7 @@ class MSFlexGrid : public Control<QWidget> {
     int RowAt(int y) const;
     void PaintCell(QPainter &painter, const Cell &cell, const QRect &inside);
     const Shaped &ShapedText(const Cell &cell);
+    void DrawLines(QPainter &painter, const std::vector<QLine> &lines) const;
     void TakeFont();
 
     int rows_ = 0;
