@@ -21,6 +21,8 @@
 #include "platform/core/Settings.h"
 #include "yearwindows/YearWindow.h"
 
+#include "PaintPasses.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QTemporaryDir>
@@ -60,7 +62,7 @@ void StartUpEachTime(benchmark::State &state) {
         FreshProgram(settings);
         QApplication::setWindowIcon(Artwork::ProgramIcon());
         Start::Main();
-        QCoreApplication::processEvents();
+        bench::PaintPending();
         state.PauseTiming();
         EndProgram();
         state.ResumeTiming();
@@ -84,7 +86,7 @@ void BM_FourCalendarWidgets(benchmark::State &state) {
             calendar = std::make_unique<QCalendarWidget>();
             calendar->show();
         }
-        QCoreApplication::processEvents();
+        bench::PaintPending();
         state.PauseTiming();
         calendars = {};
         state.ResumeTiming();
@@ -110,6 +112,7 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     platform::InitApplication();
+    bench::CountPaints();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

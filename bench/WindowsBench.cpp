@@ -18,10 +18,11 @@
 #include "platform/core/Settings.h"
 #include "yearwindows/YearWindow.h"
 
+#include "PaintPasses.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,35 +34,12 @@
 
 namespace {
 
-// Paint events seen since the last reset, to tell how much a change repaints.
-class PaintCounter : public QObject {
-  public:
-    int Paints = 0;
-
-  protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Paint) ++Paints;
-        return false;
-    }
-};
-
-PaintCounter &Counter() {
-    static PaintCounter counter;
-    return counter;
-}
-
-// Until every window has painted what the change asked for.
-void PaintPending() {
-    QApplication::processEvents();
-}
+using bench::PaintPending;
+using bench::ReportPaints;
+using bench::ResetPaints;
 
 void Expose(QWidget *window) {
     if (!QTest::qWaitForWindowExposed(window)) qFatal("a window did not appear");
-}
-
-void ReportPaints(benchmark::State &state) {
-    state.counters["paints"] =
-        benchmark::Counter(Counter().Paints, benchmark::Counter::kAvgIterations);
 }
 
 // The program as it runs after start-up, with settings in a temporary folder, alerts
@@ -116,7 +94,7 @@ void BM_MonthlyDayStep(benchmark::State &state) {
     platform::ComboBox &weekDay = program.Monthly().Combo6;
     weekDay.setFocus();
     PaintPending();
-    Counter().Paints = 0;
+    ResetPaints();
     bool down = true;
     for (auto _ : state) {
         QTest::keyClick(&weekDay, down ? Qt::Key_Down : Qt::Key_Up);
@@ -162,7 +140,7 @@ class FourCalendars {
 void BM_QCalendarWidgetDayStep(benchmark::State &state) {
     FourCalendars calendars;
     QWidget *keys = calendars.First();
-    Counter().Paints = 0;
+    ResetPaints();
     bool down = true;
     for (auto _ : state) {
         QTest::keyClick(keys, down ? Qt::Key_Right : Qt::Key_Left);
@@ -183,7 +161,7 @@ void BM_MonthlyRandomDay(benchmark::State &state) {
     std::mt19937 random(11);
     std::uniform_int_distribution<int32_t> days(Calc::MinJD[Calc::Moslem],
                                                 Calc::MaxJD[Calc::Jewish]);
-    Counter().Paints = 0;
+    ResetPaints();
     for (auto _ : state) {
         Program::GoTo(days(random));
         PaintPending();
@@ -197,7 +175,7 @@ void BM_QCalendarWidgetRandomDay(benchmark::State &state) {
     std::mt19937 random(11);
     std::uniform_int_distribution<int64_t> days(QDate(623, 1, 1).toJulianDay(),
                                                 QDate(3000, 12, 31).toJulianDay());
-    Counter().Paints = 0;
+    ResetPaints();
     for (auto _ : state) {
         calendars.Select(QDate::fromJulianDay(days(random)));
         PaintPending();
@@ -246,7 +224,7 @@ BENCHMARK(BM_QComboBoxAddItems3000)->Unit(benchmark::kMicrosecond)->Repetitions(
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    application.installEventFilter(&Counter());
+    bench::CountPaints();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,7 @@
 // The year windows at work, offscreen, each next to a baseline run in the same process:
-//  - a full redraw of a year grid, painted, against a plain QTableWidget given the same
-//    texts, colours, bold headers and spans and painted;
+//  - a full redraw of a year grid, painted, the year alternating with the next, against
+//    a plain QTableWidget given the same texts, colours, bold headers and spans of the
+//    same two years and painted;
 //  - the highlight moved inside the drawn year, painted;
 //  - one date change with all six windows shown, until every window has painted, for
 //    a day in the same years and for a day in other years of all four calendars;
@@ -19,6 +20,8 @@
 #include "yearwindows/YearGrid.h"
 #include "yearwindows/YearWindow.h"
 
+#include "PaintPasses.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -31,6 +34,7 @@ namespace {
 // 14 March 2024 and the days the changes alternate with.
 constexpr int32_t Day = 2460384;
 constexpr int32_t NextDay = Day + 1;
+constexpr int32_t NextYear = Day + 365;
 constexpr int32_t TwoYearsOn = Day + 730;
 
 void GoTo(int32_t julianDay) {
@@ -38,9 +42,12 @@ void GoTo(int32_t julianDay) {
     ChangeCals::ChangeJD();
 }
 
+using bench::ReportPaints;
+using bench::ResetPaints;
+
 // Every paint the change asked for is done.
 void FinishPainting() {
-    QCoreApplication::processEvents();
+    bench::PaintPending();
 }
 
 void StartProgram() {
@@ -78,39 +85,54 @@ void HideAll() {
     FinishPainting();
 }
 
+// Only the Gregorian year window is shown: the change redraws its grid alone.
 void BM_YearGridRedraw(benchmark::State &state) {
     HideAll();
-    YearWindow &window = ShownYearWindow(Calc::Gregorian);
+    ShownYearWindow(Calc::Gregorian);
+    ResetPaints();
+    bool next = false;
     for (auto _ : state) {
-        Start::GridYearBounds[Calc::Gregorian][1] = 0;
-        Start::GridYearBounds[Calc::Gregorian][2] = 0;
-        window.SetYearForm();
+        next = !next;
+        GoTo(next ? NextYear : Day);
         FinishPainting();
     }
+    ReportPaints(state);
+}
+
+YearCals::YearGrid GregorianYearOf(int32_t julianDay) {
+    GoTo(julianDay);
+    return YearCals::YearGridOf(Calc::Gregorian);
 }
 
 // The same year as a plain QTableWidget shows it: texts, colours, bold centred headers
 // spanning their blocks, the selected day, then painted.
 void BM_YearGridBaselineTable(benchmark::State &state) {
     HideAll();
-    const YearCals::YearGrid year = YearCals::YearGridOf(Calc::Gregorian);
-    QTableWidget table(YearCals::GridRows, year.cols);
+    const YearCals::YearGrid years[2] = {GregorianYearOf(Day), GregorianYearOf(NextYear)};
+    GoTo(Day);
+    const int cols = years[0].cols;
+    QTableWidget table(YearCals::GridRows, cols);
     table.horizontalHeader()->hide();
     table.verticalHeader()->hide();
-    for (int col = 0; col < year.cols; ++col)
+    for (int col = 0; col < cols; ++col)
         table.setColumnWidth(col, col == 0 ? 23 : 20);
     for (int row = 0; row < YearCals::GridRows; ++row)
         table.setRowHeight(row, row % YearCals::BandRows == 0 ? 24 : 13);
     for (int row = 0; row < YearCals::GridRows; ++row)
-        for (int col = 0; col < year.cols; ++col)
+        for (int col = 0; col < cols; ++col)
             table.setItem(row, col, new QTableWidgetItem());
     table.resize(386, 464);
     table.show();
     const QColor back(255, 255, 192), text(0, 0, 128), header(128, 64, 64), red(255, 0, 0);
-    QFont bold = table.font();
+    const QFont plain = table.font();
+    QFont bold = plain;
     bold.setBold(true);
     FinishPainting();
+    ResetPaints();
+    bool next = false;
     for (auto _ : state) {
+        next = !next;
+        const YearCals::YearGrid &year = years[next ? 1 : 0];
         table.setUpdatesEnabled(false);
         table.clearSpans();
         for (int row = 0; row < YearCals::DrawnRows; ++row) {
@@ -121,10 +143,8 @@ void BM_YearGridBaselineTable(benchmark::State &state) {
                 item->setBackground(back);
                 const bool isHeader = cell.kind == YearCals::CellKind::Header;
                 item->setForeground(isHeader ? header : text);
-                if (isHeader) {
-                    item->setFont(bold);
-                    item->setTextAlignment(Qt::AlignCenter);
-                }
+                item->setFont(isHeader ? bold : plain);
+                if (isHeader) item->setTextAlignment(Qt::AlignCenter);
             }
         }
         for (int row = 0; row < YearCals::DrawnRows; row += YearCals::BandRows)
@@ -136,20 +156,22 @@ void BM_YearGridBaselineTable(benchmark::State &state) {
         selected->setForeground(Qt::white);
         selected->setFont(bold);
         table.setUpdatesEnabled(true);
-        table.viewport()->repaint();
         FinishPainting();
     }
+    ReportPaints(state);
 }
 
 void BM_HighlightMove(benchmark::State &state) {
     HideAll();
     ShownYearWindow(Calc::Gregorian);
+    ResetPaints();
     bool next = false;
     for (auto _ : state) {
         next = !next;
         GoTo(next ? NextDay : Day);
         FinishPainting();
     }
+    ReportPaints(state);
 }
 
 void ShowAllWindows() {
@@ -168,12 +190,14 @@ void ShowAllWindows() {
 void BM_DateChange(benchmark::State &state) {
     ShowAllWindows();
     const auto other = static_cast<int32_t>(Day + state.range(0));
+    ResetPaints();
     bool next = false;
     for (auto _ : state) {
         next = !next;
         GoTo(next ? other : Day);
         FinishPainting();
     }
+    ReportPaints(state);
 }
 
 void BM_FillJewishYearList(benchmark::State &state) {
@@ -220,6 +244,7 @@ BENCHMARK(BM_FillBaselineAddItems)->Unit(benchmark::kMillisecond)->Repetitions(R
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    bench::CountPaints();
     // The windows' positions are never written here, but the settings stay apart anyway.
     QTemporaryDir settings;
     platform::SetSettingsFile(settings.filePath("Orvanta.conf"));

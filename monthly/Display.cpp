@@ -7,6 +7,7 @@
 #include "frame/AppState.h"
 #include "monthly/ColumnContent.h"
 #include "monthly/MonthGrid.h"
+#include "platform/ButtonStack.h"
 
 using namespace Monthly;
 
@@ -63,10 +64,7 @@ void MonthlyWindow::SetCommonInfo() {
     Start::Updating = true;
     Combo6.SetListIndex(common.WeekDayIndex);
 
-    Command2[common.MoonPhase].ZOrder(0);
-    for (int i = 0; i <= 8; ++i)
-        Command2[i].SetTabStop(i == common.MoonPhase);
-    Command2[common.MoonPhase].SetTabIndex(1);
+    platform::ShowInFront(Command2, common.MoonPhase, 1);
     Combo7.SetSingleItem(common.MoonAge);
     Combo8.SetSingleItem(common.JulianDay);
     JulianDayText = common.JulianDay;

@@ -5,6 +5,7 @@
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "frame/AppState.h"
+#include "frame/YearItems.h"
 #include "monthly/FieldTexts.h"
 #include "monthly/Hourglass.h"
 #include "monthly/ListItems.h"
@@ -20,11 +21,7 @@ void MonthlyWindow::FillColumnList(platform::ComboBox &field, const QStringList 
 }
 
 void MonthlyWindow::FillYearCombo(int pos) {
-    const int16_t cal = Start::ColumnCals[pos];
-    QStringList years;
-    for (int32_t year = Calc::MinYear[cal]; year <= Calc::MaxYear[cal]; ++year)
-        years.append(QString::number(year));
-    FillColumnList(Combo2[pos], years);
+    FillColumnList(Combo2[pos], Start::YearItems(Start::ColumnCals[pos]));
 }
 
 void MonthlyWindow::FillMonthCombo(int pos) {

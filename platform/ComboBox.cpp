@@ -68,9 +68,18 @@ void ComboBox::AddItems(const QStringList &items) {
 }
 
 void ComboBox::SetSingleItem(const QString &item) {
-    if (count() == 1 && currentIndex() == 0 && itemText(0) == item &&
-        (!isEditable() || lineEdit()->text() == item))
+    if (count() == 1 && currentIndex() == 0) {
+        if (itemText(0) == item && (!isEditable() || lineEdit()->text() == item)) return;
+        // The one item is rewritten in place: emptying and refilling the list costs
+        // more than the rest of a date change.
+        {
+            const QSignalBlocker blocker(this);
+            setItemText(0, item);
+            if (isEditable()) lineEdit()->setText(item);
+        }
+        emit Click();
         return;
+    }
     Clear();
     AddItem(item);
     SetListIndex(0);

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <utility>
 
@@ -68,6 +69,7 @@ void MSFlexGrid::Resize(int rows, int cols) {
         for (int c = 0; c < std::min(cols, cols_); ++c)
             cells[r * cols + c] = std::move(cells_[r * cols_ + c]);
     cells_ = std::move(cells);
+    heldCells_.assign(cells_.size(), false);
     rows_ = rows;
     cols_ = cols;
     colWidths_.resize(cols, DefaultColWidth);
@@ -151,8 +153,6 @@ void MSFlexGrid::SetTextMatrix(int row, int col, const QString &text) {
     if (cell.text == text) return;
     cell.text = text;
     cell.placement = TextAlignment(cell.alignment, text);
-    cell.shaped.setText(text);
-    cell.width = -1;
     Changed(row, col);
 }
 
@@ -214,7 +214,6 @@ void MSFlexGrid::SetCellFontBold(bool bold) {
     Cell *cell = Current();
     if (!cell || cell->bold == bold) return;
     cell->bold = bold;
-    cell->width = -1;
     Changed(row_, col_);
 }
 
@@ -259,9 +258,41 @@ void MSFlexGrid::SetGridColor(int32_t packed) {
 
 void MSFlexGrid::SetRedraw(bool on) {
     redraw_ = on;
-    if (!on || held_.isEmpty()) return;
-    const QRegion held = std::exchange(held_, QRegion());
-    Changed(held);
+    if (!on || !(heldAll_ || heldAny_)) return;
+    Changed(heldAll_ ? QRegion(rect()) : HeldRegion());
+    heldAll_ = false;
+    heldAny_ = false;
+    std::fill(heldCells_.begin(), heldCells_.end(), false);
+}
+
+QRegion MSFlexGrid::HeldRegion() const {
+    // Row by row, each run of neighbouring held cells as one rectangle: the bands a
+    // region is made of, built at once rather than joined cell by cell.
+    const std::vector<int> xs = Boundaries(colWidths_);
+    const std::vector<int> ys = Boundaries(rowHeights_);
+    std::vector<QRect> runs;
+    for (int r = 0; r < rows_; ++r) {
+        if (ys[r + 1] == ys[r]) continue;
+        for (int c = 0; c < cols_;) {
+            if (!heldCells_[r * cols_ + c]) {
+                ++c;
+                continue;
+            }
+            const int first = c;
+            while (c < cols_ && heldCells_[r * cols_ + c])
+                ++c;
+            if (xs[c] > xs[first])
+                runs.emplace_back(xs[first], ys[r], xs[c] - xs[first], ys[r + 1] - ys[r]);
+        }
+    }
+    // Past a few rectangles, the one around them: Qt joins and clips a region of many
+    // rectangles at a cost far above painting the few unchanged cells inside it.
+    constexpr std::size_t MostRects = 4;
+    if (runs.size() > MostRects)
+        return std::accumulate(runs.begin(), runs.end(), QRect(), std::bit_or<QRect>());
+    QRegion held;
+    held.setRects(runs.data(), static_cast<int>(runs.size()));
+    return held;
 }
 
 void MSFlexGrid::Refresh() {
@@ -281,6 +312,10 @@ void MSFlexGrid::Clear() {
 }
 
 void MSFlexGrid::Repaint() {
+    if (!redraw_) {
+        heldAll_ = true;
+        return;
+    }
     Changed(rect());
 }
 
@@ -288,6 +323,15 @@ void MSFlexGrid::Changed(int row, int col) {
     // A merged title takes its text and format from its first cell and may grow or
     // shrink with any text of its row: the whole row is painted again.
     const bool merged = mergeCells_ != 0 && mergeRows_[row];
+    if (!redraw_) {
+        const auto at = heldCells_.begin() + row * cols_;
+        if (merged)
+            std::fill(at, at + cols_, true);
+        else
+            at[col] = true;
+        heldAny_ = true;
+        return;
+    }
     const int top = std::accumulate(rowHeights_.begin(), rowHeights_.begin() + row, 0);
     const int left = merged ? 0 : std::accumulate(colWidths_.begin(), colWidths_.begin() + col, 0);
     const int width =
@@ -296,10 +340,6 @@ void MSFlexGrid::Changed(int row, int col) {
 }
 
 void MSFlexGrid::Changed(const QRegion &area) {
-    if (!redraw_) {
-        held_ += area;
-        return;
-    }
     due_ += area;
     update(area);
 }
@@ -342,40 +382,68 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
     // The lines that close the last column and the last row.
     lines.emplace_back(xs.back(), 0, xs.back(), ys.back());
     lines.emplace_back(0, ys.back(), xs.back(), ys.back());
-    painter.setPen(ToQColor(gridColor_));
-    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    DrawLines(painter, lines);
 }
 
-void MSFlexGrid::PaintCell(QPainter &painter, Cell &cell, const QRect &inside) {
+const MSFlexGrid::Shaped &MSFlexGrid::ShapedText(const Cell &cell) {
+    // Texts of years gone by are let go now and then.
+    constexpr qsizetype MostTexts = 1024;
+    QHash<QString, Shaped> &shaped = shaped_[cell.bold ? 1 : 0];
+    if (const auto known = shaped.constFind(cell.text); known != shaped.cend()) return *known;
+    if (shaped.size() >= MostTexts) shaped.clear();
+    const QFont &font = faces_[cell.bold ? 1 : 0].font;
+    Shaped laidOut{QStaticText(cell.text), QFontMetrics(font, this).horizontalAdvance(cell.text)};
+    laidOut.text.prepare(QTransform(), font);
+    return *shaped.insert(cell.text, laidOut);
+}
+
+void MSFlexGrid::DrawLines(QPainter &painter, const std::vector<QLine> &lines) const {
+    const QColor colour = ToQColor(gridColor_);
+    if (painter.device()->devicePixelRatio() != 1) {
+        // Scaled, the pen's width is centred on the line: the line decides which
+        // device pixels it covers.
+        painter.setPen(colour);
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+        return;
+    }
+    // At one device pixel a pixel, a line covers exactly the pixels of a rectangle
+    // one pixel wide or high, and filling rectangles costs far less than drawing lines.
+    std::vector<QRect> rects;
+    rects.reserve(lines.size());
+    for (const QLine &line : lines)
+        rects.emplace_back(line.p1(), line.p2());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+}
+
+void MSFlexGrid::PaintCell(QPainter &painter, const Cell &cell, const QRect &inside) {
     painter.fillRect(inside, ToQColor(cell.back == NoColor ? backColor_ : cell.back));
     if (cell.text.isEmpty()) return;
 
     const Face &face = faces_[cell.bold ? 1 : 0];
     if (painter.font() != face.font) painter.setFont(face.font);
-    if (cell.width < 0) {
-        cell.width = QFontMetrics(face.font, this).horizontalAdvance(cell.text);
-        cell.shaped.prepare(QTransform(), face.font);
-    }
+    const Shaped &shaped = ShapedText(cell);
     painter.setPen(ToQColor(cell.fore == NoColor ? foreColor_ : cell.fore));
 
     const QRect area = inside.adjusted(TextPadding, 0, -TextPadding, 0);
     const Qt::Alignment at = cell.placement;
-    const int x = at & Qt::AlignRight     ? area.right() + 1 - cell.width
-                  : at & Qt::AlignHCenter ? area.left() + (area.width() - cell.width) / 2
+    const int x = at & Qt::AlignRight     ? area.right() + 1 - shaped.width
+                  : at & Qt::AlignHCenter ? area.left() + (area.width() - shaped.width) / 2
                                           : area.left();
     const int baseline = at & Qt::AlignTop ? area.top() + face.ascent
                          : at & Qt::AlignBottom
                              ? area.bottom() + 1 - face.descent
                              : area.top() + (area.height() - face.height) / 2 + face.ascent;
     const QPointF topLeft(x, baseline - face.exactAscent);
-    if (cell.width <= area.width() && face.height <= area.height()) {
-        painter.drawStaticText(topLeft, cell.shaped);
+    if (shaped.width <= area.width() && face.height <= area.height()) {
+        painter.drawStaticText(topLeft, shaped.text);
         return;
     }
     // Text too large for its cell is cut at the cell's edges.
     painter.save();
     painter.setClipRect(inside, Qt::IntersectClip);
-    painter.drawStaticText(topLeft, cell.shaped);
+    painter.drawStaticText(topLeft, shaped.text);
     painter.restore();
 }
 
@@ -383,8 +451,8 @@ void MSFlexGrid::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::FontChange) return;
     TakeFont();
-    for (Cell &cell : cells_)
-        cell.width = -1;
+    for (QHash<QString, Shaped> &shaped : shaped_)
+        shaped.clear();
     Repaint();
 }
 

@@ -40,6 +40,7 @@
 
 #include "Control.h"
 
+#include <QHash>
 #include <QRegion>
 #include <QStaticText>
 #include <QString>
@@ -48,6 +49,7 @@
 #include <utility>
 #include <vector>
 
+class QLine;
 class QPainter;
 
 namespace platform {
@@ -134,10 +136,11 @@ class MSFlexGrid : public Control<QWidget> {
         bool selected = false;
         // Where the text sits, decided when the text or the alignment is written.
         Qt::Alignment placement = Qt::AlignLeft | Qt::AlignVCenter;
-        // The text laid out for the cell's font, and its width in whole pixels;
-        // width -1 until the next paint lays it out.
-        QStaticText shaped;
-        int width = -1;
+    };
+    // A text laid out for one of the grid's two faces, and its width in whole pixels.
+    struct Shaped {
+        QStaticText text;
+        int width = 0;
     };
 
     bool Inside(int row, int col) const;
@@ -148,10 +151,13 @@ class MSFlexGrid : public Control<QWidget> {
     // The cell (or, in a merge row, its whole row) is to be painted again.
     void Changed(int row, int col);
     void Changed(const QRegion &area);
+    QRegion HeldRegion() const;
     // Column and row under a point, or -1 past the last one.
     int ColumnAt(int x) const;
     int RowAt(int y) const;
-    void PaintCell(QPainter &painter, Cell &cell, const QRect &inside);
+    void PaintCell(QPainter &painter, const Cell &cell, const QRect &inside);
+    const Shaped &ShapedText(const Cell &cell);
+    void DrawLines(QPainter &painter, const std::vector<QLine> &lines) const;
     void TakeFont();
 
     int rows_ = 0;
@@ -167,8 +173,11 @@ class MSFlexGrid : public Control<QWidget> {
     int32_t foreColor_ = 0;
     int32_t gridColor_ = 0xC0C0C0;
     bool redraw_ = true;
-    // Changed while Redraw was off, not yet handed to Qt.
-    QRegion held_;
+    // Changed while Redraw was off, not yet handed to Qt: cells (row by row), or
+    // the whole grid.
+    std::vector<bool> heldCells_;
+    bool heldAny_ = false;
+    bool heldAll_ = false;
     // Handed to Qt and not yet painted, for Refresh.
     QRegion due_;
     // The widget's font (0) and its bold face (1), with the metrics that place a text.
@@ -180,6 +189,9 @@ class MSFlexGrid : public Control<QWidget> {
         qreal exactAscent = 0;
     };
     Face faces_[2];
+    // Every text painted so far, laid out once per face: a change of day moves the
+    // highlight, and the bold face, between texts the grid has already shown.
+    QHash<QString, Shaped> shaped_[2];
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
+#include "platform/ButtonStack.h"
 #include "platform/GridContent.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/Screen.h"
@@ -97,12 +98,8 @@ void SetYearForm(YearWindow &window, int16_t cal) {
     for (int index = 7; index <= 9; ++index)
         window.Command1[index].SetCaption(
             QString::fromStdString(Texts::CalendarNames[OtherCalendar(cal, index)]).left(3));
-    const int front = ChangeCals::MoonPhase;
-    for (int phase = 0; phase <= 8; ++phase)
-        window.Command2[phase].SetTabStop(phase == front);
-    window.Command2[front].ZOrder(0);
     // After Command1(7..9) in the tab order.
-    window.Command2[front].SetTabIndex(3);
+    platform::ShowInFront(window.Command2, ChangeCals::MoonPhase, 3);
 
     platform::MSFlexGrid &grid = window.MSFlexGrid1;
     const int32_t year = Calc::CalDates[cal][Calc::Year];

@@ -5,6 +5,7 @@
 #include "engine/ChangeCals.h"
 #include "frame/AppState.h"
 #include "frame/WindowManagement.h"
+#include "frame/YearItems.h"
 #include "frame/about/AboutWindow.h"
 #include "frame/options/OptionsWindow.h"
 #include "platform/Screen.h"
@@ -71,8 +72,7 @@ void FillYearList(YearWindow &window, int16_t cal) {
     const QString text = list.Text();
     list.Clear();
     platform::SetMousePointer(platform::MousePointerHourglass);
-    for (int32_t year = Calc::MinYear[cal]; year <= Calc::MaxYear[cal]; ++year)
-        list.AddItem(QString::number(year));
+    list.AddItems(Start::YearItems(cal));
     list.SetText(text);
     platform::SetMousePointer(platform::MousePointerDefault);
 }
