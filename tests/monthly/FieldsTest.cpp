@@ -76,7 +76,8 @@ TEST_P(StepAfterElsewhereTest, MovesByOneUnit) {
 INSTANTIATE_TEST_SUITE_P(Steps, StepAfterElsewhereTest,
                          testing::Values(StepCase{"YearDay", "Combo4_2", 1},
                                          StepCase{"Week", "Combo5_2", 7},
-                                         StepCase{"WeekDay", "Combo6", 1}),
+                                         StepCase{"WeekDay", "Combo6", 1},
+                                         StepCase{"MoonAge", "Combo7", 1}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MonthlyWindowTest, AStepBeforeTheFirstDayBeepsAndRestores) {
