@@ -3,8 +3,8 @@
 // large, the surface's own detail changes four times more slowly from pixel to pixel,
 // while a seam stays a jump between two neighbouring pixels.
 #include "Artwork.h"
-#include "ImageMeasures.h"
 
+#include <QImage>
 #include <QPoint>
 #include <algorithm>
 #include <cmath>
@@ -14,12 +14,14 @@
 
 namespace {
 
-// How far the step from a pixel to the next exceeds the steps on either side.
+// How far the step in perceived brightness from a pixel to the next exceeds the
+// steps on either side.
 double Jump(const QImage &image, QPoint at, QPoint step) {
-    const auto stepFrom = [&](QPoint p) {
-        return std::abs(ArtworkTest::Luminance(image.pixel(p + step)) -
-                        ArtworkTest::Luminance(image.pixel(p)));
+    const auto brightness = [&](QPoint p) {
+        const QRgb colour = image.pixel(p);
+        return 0.299 * qRed(colour) + 0.587 * qGreen(colour) + 0.114 * qBlue(colour);
     };
+    const auto stepFrom = [&](QPoint p) { return std::abs(brightness(p + step) - brightness(p)); };
     return stepFrom(at) - (stepFrom(at - step) + stepFrom(at + step)) / 2;
 }
 

@@ -1,6 +1,10 @@
 // Runs the converter in-process and keeps what it wrote to each stream.
 #pragma once
 
+#include "tools/convert/Run.h"
+
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,10 +16,25 @@ struct Captured {
     std::string err;
 };
 
-Captured RunCaptured(const std::vector<std::string> &args);
+// A FILE* writing into memory, read back when closed.
+struct MemoryStream {
+    char *data = nullptr;
+    size_t size = 0;
+    std::FILE *file = open_memstream(&data, &size);
 
-// The lines of out with every run of blanks made one blank, so that tests do
-// not depend on column widths.
-std::vector<std::string> SqueezedLines(const std::string &out);
+    std::string Close() {
+        std::fclose(file);
+        std::string text(data, size);
+        std::free(data);
+        return text;
+    }
+};
+
+inline Captured RunCaptured(const std::vector<std::string> &args) {
+    MemoryStream out;
+    MemoryStream err;
+    const int status = Run({args.begin(), args.end()}, out.file, err.file);
+    return {status, out.Close(), err.Close()};
+}
 
 } // namespace Convert

@@ -1,6 +1,5 @@
 #include "IcuCalendar.h"
 
-#include <unicode/calendar.h>
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
@@ -22,36 +21,29 @@ constexpr int32_t UnixEpochJD = 2440588;
 constexpr double FarAway = 1e18;
 
 void Check(UErrorCode status, const char *what) {
-    if (U_FAILURE(status)) {
+    if (U_FAILURE(status))
         throw std::runtime_error(std::string("ICU ") + what + ": " + u_errorName(status));
-    }
 }
 
-std::unique_ptr<icu::Calendar> MakeCalendar(const char *locale) {
+icu::Calendar *MakeCalendar(const char *locale) {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(
-        icu::TimeZone::getGMT()->clone(), icu::Locale(locale), status));
+    icu::Calendar *calendar = icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(),
+                                                            icu::Locale(locale), status);
     Check(status, locale);
     return calendar;
 }
 
-std::unique_ptr<icu::Calendar> MakeGregorian(double cutover) {
+icu::Calendar *MakeGregorian(double cutover) {
     UErrorCode status = U_ZERO_ERROR;
     auto calendar = std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(),
                                                              icu::Locale("en"), status);
     Check(status, "GregorianCalendar");
     calendar->setGregorianChange(cutover, status);
     Check(status, "setGregorianChange");
-    return calendar;
+    return calendar.release();
 }
 
 } // namespace
-
-IcuCalendar::IcuCalendar(std::unique_ptr<icu::Calendar> calendar)
-    : calendar_(std::move(calendar)) {}
-IcuCalendar::IcuCalendar(IcuCalendar &&) noexcept = default;
-IcuCalendar &IcuCalendar::operator=(IcuCalendar &&) noexcept = default;
-IcuCalendar::~IcuCalendar() = default;
 
 IcuCalendar IcuCalendar::PureJulian() {
     return IcuCalendar(MakeGregorian(FarAway));
@@ -73,30 +65,13 @@ void IcuCalendar::SetJulianDay(int32_t jd) {
     Check(status, "setTime");
 }
 
-int32_t IcuCalendar::Field(int field) {
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t value = calendar_->get(static_cast<UCalendarDateFields>(field), status);
-    Check(status, "get");
-    return value;
-}
-
-IcuFields IcuCalendar::FieldsOf(int32_t jd) {
-    SetJulianDay(jd);
-    IcuFields fields{};
-    fields.year = Field(UCAL_EXTENDED_YEAR);
-    fields.month = Field(UCAL_MONTH);
-    fields.day = Field(UCAL_DATE);
-    fields.yearDay = Field(UCAL_DAY_OF_YEAR);
-    // ICU counts 1 Sunday .. 7 Saturday.
-    fields.weekDay = (Field(UCAL_DAY_OF_WEEK) + 5) % 7 + 1;
-    return fields;
-}
-
 void IcuCalendar::DateOf(int32_t jd, int32_t &year, int32_t &month, int32_t &day) {
     SetJulianDay(jd);
-    year = Field(UCAL_EXTENDED_YEAR);
-    month = Field(UCAL_MONTH);
-    day = Field(UCAL_DATE);
+    UErrorCode status = U_ZERO_ERROR;
+    year = calendar_->get(UCAL_EXTENDED_YEAR, status);
+    month = calendar_->get(UCAL_MONTH, status);
+    day = calendar_->get(UCAL_DATE, status);
+    Check(status, "get");
 }
 
 int32_t IcuCalendar::JulianDayOf(int32_t year, int32_t month, int32_t day) {

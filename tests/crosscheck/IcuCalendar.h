@@ -10,17 +10,6 @@
 
 namespace Oracle {
 
-// A date as ICU numbers it: months from 0 in ICU's own order (Hebrew months
-// are ICU's thirteen constants, Adar I = 5, Adar = 6), years by
-// UCAL_EXTENDED_YEAR so that no era has to be read.
-struct IcuFields {
-    int32_t year;
-    int32_t month;
-    int32_t day;
-    int32_t yearDay;
-    int32_t weekDay; // 1 Monday .. 7 Sunday, the program's numbering
-};
-
 class IcuCalendar {
   public:
     // The Julian calendar with no Gregorian reform at all.
@@ -32,21 +21,18 @@ class IcuCalendar {
     // "@calendar=hebrew".
     static IcuCalendar Hebrew();
 
-    IcuCalendar(IcuCalendar &&) noexcept;
-    IcuCalendar &operator=(IcuCalendar &&) noexcept;
-    ~IcuCalendar();
+    // Dates as ICU numbers them: months from 0 in ICU's own order (Hebrew
+    // months are ICU's thirteen constants, Adar I = 5, Adar = 6), years by
+    // UCAL_EXTENDED_YEAR so that no era has to be read.
 
     // The date at noon UTC of that Julian Day.
-    IcuFields FieldsOf(int32_t jd);
-    // Only year, month and day, the least a conversion has to deliver.
     void DateOf(int32_t jd, int32_t &year, int32_t &month, int32_t &day);
-    // The Julian Day of a date given in ICU's numbering.
+    // The Julian Day of a date.
     int32_t JulianDayOf(int32_t year, int32_t month, int32_t day);
 
   private:
-    explicit IcuCalendar(std::unique_ptr<icu::Calendar> calendar);
+    explicit IcuCalendar(icu::Calendar *calendar) : calendar_(calendar) {}
     void SetJulianDay(int32_t jd);
-    int32_t Field(int field);
 
     std::unique_ptr<icu::Calendar> calendar_;
 };

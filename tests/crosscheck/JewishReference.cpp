@@ -17,9 +17,8 @@ constexpr int32_t DayCountToJD = 347997;
 
 enum WeekDay { Sunday = 1, Monday = 2, Tuesday = 3, Wednesday = 4, Friday = 6 };
 
-int64_t MonthsBeforeYear(int64_t year) {
-    // 235 months in each 19-year cycle, added one year at a time.
-    return (235 * year - 234) / 19;
+constexpr int64_t MoladTime(int64_t hours, int64_t parts) {
+    return hours * PartsPerHour + parts;
 }
 
 int WeekDayOfCount(int64_t day) {
@@ -31,24 +30,18 @@ bool IsAduDay(int64_t day) {
     return weekDay == Sunday || weekDay == Wednesday || weekDay == Friday;
 }
 
-int64_t MoladInParts(int32_t year) {
-    return MoladOfYearOne + MonthsBeforeYear(year) * PartsPerMonth;
-}
-
 } // namespace
 
 bool IsJewishLeapYear(int32_t year) {
     return (7 * year + 1) % 19 < 7;
 }
 
-Molad MoladOfTishri(int32_t year) {
-    const int64_t molad = MoladInParts(year);
-    return {WeekDayOfCount(molad / PartsPerDay), molad % PartsPerDay};
-}
-
 int32_t JewishNewYear(int32_t year) {
-    const auto [weekDay, time] = MoladOfTishri(year);
-    int64_t day = MoladInParts(year) / PartsPerDay;
+    // 235 months in each 19-year cycle, added one year at a time.
+    const int64_t molad = MoladOfYearOne + (235 * int64_t{year} - 234) / 19 * PartsPerMonth;
+    int64_t day = molad / PartsPerDay;
+    const int weekDay = WeekDayOfCount(day);
+    const int64_t time = molad % PartsPerDay;
 
     if (time >= MoladTime(18, 0)) {
         // Molad zaken: a molad at or after noon moves the new year to the next day.
@@ -73,9 +66,7 @@ std::array<int32_t, 14> JewishMonthLengths(int32_t year) {
     const int32_t kind = length - (leap ? 384 : 354); // -1 deficient, 0 regular, 1 complete
     const int32_t heshvan = kind == 1 ? 30 : 29;
     const int32_t kislev = kind == -1 ? 29 : 30;
-    if (leap) {
-        return {0, 30, heshvan, kislev, 29, 30, 30, 29, 30, 29, 30, 29, 30, 29};
-    }
+    if (leap) return {0, 30, heshvan, kislev, 29, 30, 30, 29, 30, 29, 30, 29, 30, 29};
     return {0, 30, heshvan, kislev, 29, 30, 29, 30, 29, 30, 29, 30, 29, 0};
 }
 

@@ -1,6 +1,6 @@
-// The Hebrew calendar as it is taught: the molad of Tishri counted in parts of
-// an hour, moved by the four postponements. The engine takes an unrelated road
-// (Gauss's Passover rule), which is what makes this a check.
+// The Hebrew calendar as it is taught: the molad of Tishri counted in parts
+// of an hour, moved by the four postponements. The engine takes an unrelated
+// road (Gauss's Passover rule), which is what makes this a check.
 #pragma once
 
 #include <array>
@@ -9,18 +9,6 @@
 namespace Reference {
 
 bool IsJewishLeapYear(int32_t year);
-
-// The mean conjunction that opens a year: week day 1 Sunday .. 7 Saturday in
-// the Hebrew count, time in parts (1/1080 hour) since 6 p.m. of the evening
-// that begins that day.
-struct Molad {
-    int weekDay;
-    int64_t time;
-};
-Molad MoladOfTishri(int32_t year);
-constexpr int64_t MoladTime(int64_t hours, int64_t parts) {
-    return hours * 1080 + parts;
-}
 
 // Julian Day of 1 Tishri.
 int32_t JewishNewYear(int32_t year);

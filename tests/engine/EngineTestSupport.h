@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 namespace EngineTestSupport {
@@ -18,7 +19,13 @@ struct Date {
     int32_t day;
     int32_t month;
     int32_t year;
+
+    bool operator==(const Date &) const = default;
 };
+
+inline std::ostream &operator<<(std::ostream &out, const Date &date) {
+    return out << date.day << '.' << date.month << '.' << date.year;
+}
 
 inline void StartEngine(int16_t moslemType = 1) {
     ChangeCals::Reset();
@@ -41,14 +48,6 @@ inline void ChangeToJD(int32_t jd) {
 inline Date DateIn(int16_t cal) {
     const int32_t *date = Calc::CalDates[cal];
     return {date[Calc::Day], date[Calc::Month], date[Calc::Year]};
-}
-
-inline bool operator==(const Date &a, const Date &b) {
-    return a.day == b.day && a.month == b.month && a.year == b.year;
-}
-
-inline void PrintTo(const Date &date, std::ostream *out) {
-    *out << date.day << '.' << date.month << '.' << date.year;
 }
 
 // Names a table-driven test's instances after their rows.

@@ -1,6 +1,9 @@
+// The Jewish month layout: a leap year's Adar I and Adar II, with the months
+// after them one place on. The lengths follow the year (the whole-range walk
+// checks them); the names follow the year and the language.
 #include "EngineTestSupport.h"
 
-#include <array>
+#include <sstream>
 #include <string>
 
 using namespace Calc;
@@ -8,60 +11,19 @@ using namespace EngineTestSupport;
 
 namespace {
 
-std::array<int16_t, 13> JewishMonthLengths() {
-    std::array<int16_t, 13> lengths{};
-    for (int month = 1; month <= 13; ++month)
-        lengths[month - 1] = MonthDays(Jewish, month);
-    return lengths;
-}
-
-std::array<std::string, 13> JewishMonthNames() {
-    std::array<std::string, 13> names;
-    for (int month = 1; month <= 13; ++month)
-        names[month - 1] = Texts::MonthNames[Jewish][month];
-    return names;
-}
-
-// 5784 is a deficient leap year, 5785 a complete common one.
-const std::array<int16_t, 13> DeficientLeapYear = {30, 29, 29, 29, 30, 30, 29,
-                                                   30, 29, 30, 29, 30, 29};
-const std::array<int16_t, 13> CompleteCommonYear = {30, 30, 30, 29, 30, 29, 30,
-                                                    29, 30, 29, 30, 29, 0};
-
-const std::array<std::string, 13> EnglishLeapNames = {
-    "Tishri", "Heshvan", "Kislev", "Tevet",  "Shevat", "Adar I", "Adar II",
-    "Nisan",  "Iyar",    "Sivan",  "Tammuz", "Av",     "Elul"};
-const std::array<std::string, 13> EnglishCommonNames = {
-    "Tishri", "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Nisan",
-    "Iyar",   "Sivan",   "Tammuz", "Av",    "Elul",   ""};
-
-using JewishTest = EngineTest;
-
-TEST_F(JewishTest, LeapYearGetsThirteenMonthsAndTwoAdars) {
-    ChangeTo(Jewish, {1, 1, 5784});
-    EXPECT_EQ(YearDays(Jewish), 383);
-    EXPECT_TRUE(JewishLeap);
-    EXPECT_EQ(JewishMonthLengths(), DeficientLeapYear);
-    EXPECT_EQ(JewishMonthNames(), EnglishLeapNames);
-
-    ChangeTo(Jewish, {1, 1, 5785});
-    EXPECT_EQ(YearDays(Jewish), 355);
-    EXPECT_FALSE(JewishLeap);
-    EXPECT_EQ(JewishMonthLengths(), CompleteCommonYear);
-    EXPECT_EQ(JewishMonthNames(), EnglishCommonNames);
-}
-
-TEST_F(JewishTest, DatesMissingFromACommonYearAreClamped) {
-    ChangeTo(Jewish, {30, 6, 5784}); // 30 Adar I
-    ChangeTo(Jewish, {30, 6, 5785});
-    EXPECT_EQ(DateIn(Jewish), (Date{29, 6, 5785}));
-    ChangeTo(Jewish, {5, 13, 5785});
-    EXPECT_EQ(DateIn(Jewish), (Date{5, 12, 5785}));
+// Months 1 .. 13 of the Jewish column, comma-separated.
+template <class Month> std::string Joined(Month month) {
+    std::string text = month(1);
+    for (int m = 2; m <= 13; ++m) {
+        text += ',';
+        text += month(m);
+    }
+    return text;
 }
 
 // What the language loader does: English first, then the twelve common-year
 // names, the new Adar, month 13 emptied, then the layout of the current year.
-void ReloadJewishNames() {
+void ReloadNames() {
     Texts::LoadEnglish();
     for (int month = 1; month <= 12; ++month)
         Texts::MonthNames[Jewish][month] = std::string("M").append(std::to_string(month));
@@ -70,54 +32,70 @@ void ReloadJewishNames() {
     SetJewishYear();
 }
 
-TEST_F(JewishTest, LanguageChangeInALeapYearMovesOnlyTheNames) {
-    ChangeTo(Jewish, {1, 1, 5784});
-    ReloadJewishNames();
-    EXPECT_EQ(JewishMonthNames(),
-              (std::array<std::string, 13>{"M1", "M2", "M3", "M4", "M5", "M6 I", "M6 II", "M7",
-                                           "M8", "M9", "M10", "M11", "M12"}));
-    EXPECT_EQ(JewishMonthLengths(), DeficientLeapYear);
-
-    ChangeTo(Jewish, {1, 1, 5785});
-    EXPECT_EQ(JewishMonthNames(),
-              (std::array<std::string, 13>{"M1", "M2", "M3", "M4", "M5", "M6", "M7", "M8", "M9",
-                                           "M10", "M11", "M12", ""}));
-    EXPECT_EQ(JewishMonthLengths(), CompleteCommonYear);
-}
-
-TEST_F(JewishTest, LanguageChangeInACommonYearKeepsTheLayout) {
-    ChangeTo(Jewish, {1, 1, 5785});
-    ReloadJewishNames();
-    EXPECT_EQ(Texts::MonthNames[Jewish][6], "M6");
-    EXPECT_EQ(Texts::MonthNames[Jewish][13], "");
-    EXPECT_EQ(JewishMonthLengths(), CompleteCommonYear);
-}
-
-// A language may leave a name blank: an empty Elul in a leap year must not
-// read as names still in the common-year layout and move them all again.
-TEST_F(JewishTest, BlankElulLeavesTheOtherNamesInPlace) {
+// A language may leave a name blank: an empty Elul must not read as names
+// still in the common-year layout.
+void BlankElul() {
     Texts::MonthNames[Jewish][12].clear();
     SetJewishYear();
-    ChangeTo(Jewish, {1, 1, 5787});
-    ChangeTo(Jewish, {3, 8, 5787});
-    EXPECT_EQ(DateIn(Jewish), (Date{3, 8, 5787}));
-    EXPECT_EQ(JewishMonthNames(), (std::array<std::string, 13>{
-                                      "Tishri", "Heshvan", "Kislev", "Tevet", "Shevat", "Adar I",
-                                      "Adar II", "Nisan", "Iyar", "Sivan", "Tammuz", "Av", ""}));
 }
 
-// With no month names loaded (a program may run the engine without texts)
-// month 13 is empty in both layouts; the month lengths must still return to
-// a common year.
-TEST_F(JewishTest, LengthsFollowTheYearWithoutMonthNames) {
-    for (std::string &name : Texts::MonthNames[Jewish])
-        name.clear();
-    Texts::AdarName.clear();
-    ChangeTo(Jewish, {1, 1, 5784});
-    ChangeTo(Jewish, {1, 1, 5785});
-    EXPECT_EQ(JewishMonthLengths(), CompleteCommonYear);
-    ChangeTo(Jewish, {1, 1, 5784});
-    EXPECT_EQ(JewishMonthLengths(), DeficientLeapYear);
+// A language loaded earlier must leave nothing behind, not even the entries
+// English leaves empty.
+void EnglishAfterAnotherLanguage() {
+    Texts::MonthNames[Jewish][13] = "Elul";
+    Texts::AdarName = "Adar*";
+    Texts::JewishNamesLeap = true;
+    Texts::LoadEnglish();
+}
+
+void Nothing() {}
+
+// 5784 is a deficient leap year, 5785 a complete common one.
+const char *const Leap5784 = "30,29,29,29,30,30,29,30,29,30,29,30,29";
+const char *const Common5785 = "30,30,30,29,30,29,30,29,30,29,30,29,0";
+const char *const EnglishLeap =
+    "Tishri,Heshvan,Kislev,Tevet,Shevat,Adar I,Adar II,Nisan,Iyar,Sivan,Tammuz,Av,Elul";
+const char *const EnglishCommon =
+    "Tishri,Heshvan,Kislev,Tevet,Shevat,Adar,Nisan,Iyar,Sivan,Tammuz,Av,Elul,";
+
+struct Layout {
+    const char *name;
+    void (*before)();
+    const char *steps; // 1 Tishri of each year in turn, or a reload of the names
+    const char *names;
+    const char *lengths;
+};
+
+const Layout Layouts[] = {
+    {"LeapYear", Nothing, "5784", EnglishLeap, Leap5784},
+    {"CommonAfterLeap", Nothing, "5784 5785", EnglishCommon, Common5785},
+    {"EnglishReplacesAnEarlierLanguage", EnglishAfterAnotherLanguage, "5785", EnglishCommon,
+     Common5785},
+    {"EnglishReplacesAnEarlierAdar", EnglishAfterAnotherLanguage, "5784", EnglishLeap, Leap5784},
+    {"LanguageChangeInALeapYearMovesOnlyTheNames", Nothing, "5784 reload",
+     "M1,M2,M3,M4,M5,M6 I,M6 II,M7,M8,M9,M10,M11,M12", Leap5784},
+    {"LanguageChangeThenCommonYear", Nothing, "5784 reload 5785",
+     "M1,M2,M3,M4,M5,M6,M7,M8,M9,M10,M11,M12,", Common5785},
+    {"BlankElulMovesNoOtherName", BlankElul, "5784",
+     "Tishri,Heshvan,Kislev,Tevet,Shevat,Adar I,Adar II,Nisan,Iyar,Sivan,Tammuz,Av,", Leap5784},
+};
+
+TEST(JewishTest, NamesAndLengthsFollowTheYear) {
+    for (const Layout &layout : Layouts) {
+        SCOPED_TRACE(layout.name);
+        StartEngine();
+        layout.before();
+        std::istringstream steps(layout.steps);
+        for (std::string step; steps >> step;) {
+            if (step == "reload")
+                ReloadNames();
+            else
+                ChangeTo(Jewish, {1, 1, std::stoi(step)});
+        }
+        EXPECT_EQ(Joined([](int m) { return Texts::MonthNames[Jewish][m]; }), layout.names);
+        EXPECT_EQ(Joined([](int m) { return std::to_string(MonthDays(Jewish, m)); }),
+                  layout.lengths);
+    }
 }
 
 } // namespace

@@ -1,66 +1,50 @@
-// What the monthly window's columns, grids and window-wide fields show, worked out
-// without widgets, against dates known from other sources.
-#include "EngineState.h"
+// What the monthly window's columns, grids and fields show, worked out without
+// widgets, against dates and counts known from other sources.
+#include "ProgramTest.h"
 #include "monthly/ColumnContent.h"
+#include "monthly/FieldTexts.h"
+#include "monthly/ListItems.h"
 #include "monthly/MonthGrid.h"
 
+#include <QLocale>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
 
 using Monthly::ColumnContentOf;
 using Monthly::ColumnState;
+using Monthly::FieldContent;
 using Monthly::MonthGridOf;
+
+// The engine, the language and the colours as the program starts them, with no
+// window to refresh.
+using ContentTest = ProgramTest;
 
 // One day in the four calendars (Julian, Gregorian, Jewish, Moslem): Julian and
 // Gregorian by Meeus' algorithm, Jewish and Moslem (arithmetical, Friday epoch) as
-// ICU 72 gives them; with the Gregorian year day and week (weeks from Sunday) and the
-// week day (Monday 0).
+// ICU 72 gives them; with the week day (Monday 0).
 struct KnownDay {
     int32_t JulianDay;
-    int Days[4];
-    const char *Years[4];
-    const char *Months[4];
-    const char *GregorianYearDay;
-    const char *GregorianWeek;
     int WeekDayIndex;
+    struct {
+        int Day;
+        const char *Year, *Month;
+    } Dates[4];
 };
 
+// clang-format off
 const KnownDay KnownDays[] = {
-    {2451545,
-     {19, 1, 23, 24},
-     {"1999", "2000", "5760", "1420"},
-     {"12/12  December", "1/12  January", "4/13  Tevet", "9/12  Ramadan"},
-     "1/366",
-     "1/54",
-     5},
-    {2460384,
-     {1, 14, 4, 4},
-     {"2024", "2024", "5784", "1445"},
-     {"3/12  March", "3/12  March", "7/13  Adar II", "9/12  Ramadan"},
-     "74/366",
-     "11/53",
-     3},
-    {2299161,
-     {5, 15, 19, 17},
-     {"1582", "1582", "5343", "990"},
-     {"10/12  October", "10/12  October", "1/12  Tishri", "9/12  Ramadan"},
-     "288/365",
-     "42/53",
-     4},
-    {2816000,
-     {15, 4, 13, 12},
-     {"2997", "2997", "6758", "2449"},
-     {"10/12  October", "11/12  November", "2/12  Heshvan", "3/12  Rabi I"},
-     "308/365",
-     "44/53",
-     5},
+    {2451545, 5, {{19, "1999", "12/12  December"}, {1, "2000", "1/12  January"},
+                  {23, "5760", "4/13  Tevet"}, {24, "1420", "9/12  Ramadan"}}},
+    {2460384, 3, {{1, "2024", "3/12  March"}, {14, "2024", "3/12  March"},
+                  {4, "5784", "7/13  Adar II"}, {4, "1445", "9/12  Ramadan"}}},
+    {2299161, 4, {{5, "1582", "10/12  October"}, {15, "1582", "10/12  October"},
+                  {19, "5343", "1/12  Tishri"}, {17, "990", "9/12  Ramadan"}}},
+    {2816000, 5, {{15, "2997", "10/12  October"}, {4, "2997", "11/12  November"},
+                  {13, "6758", "2/12  Heshvan"}, {12, "2449", "3/12  Rabi I"}}},
 };
-
-class ContentTest : public testing::Test {
-  protected:
-    void SetUp() override { StartEngine(); }
-};
+// clang-format on
 
 // The date typed in each calendar in turn: every column shows the day in its own
 // calendar, none left behind from the day before.
@@ -71,27 +55,25 @@ TEST_F(ContentTest, EveryColumnShowsTheDayEnteredInAnyCalendar) {
         for (const KnownDay &known : KnownDays) {
             SCOPED_TRACE(testing::Message() << known.JulianDay << " entered in " << entered);
             GoTo(Calc::MaxJD[Calc::Jewish]); // far from every known day
-            Calc::CalDates[entered][Calc::Day] = known.Days[entered - 1];
-            Calc::CalDates[entered][Calc::Month] = std::atoi(known.Months[entered - 1]);
-            Calc::CalDates[entered][Calc::Year] = std::atoi(known.Years[entered - 1]);
+            const auto &typed = known.Dates[entered - 1];
+            Calc::CalDates[entered][Calc::Day] = typed.Day;
+            Calc::CalDates[entered][Calc::Month] = std::atoi(typed.Month);
+            Calc::CalDates[entered][Calc::Year] = std::atoi(typed.Year);
             int16_t cal = entered;
             ChangeCals::ChangeCal(cal);
             for (int16_t shown = 1; shown <= 4; ++shown) {
                 SCOPED_TRACE(testing::Message() << "calendar " << shown);
+                const auto &date = known.Dates[shown - 1];
                 const Monthly::ColumnContent column = ColumnContentOf(shown);
                 EXPECT_EQ(column.State, ColumnState::Enabled);
-                EXPECT_EQ(column.Year.Text, known.Years[shown - 1]);
-                EXPECT_EQ(column.Month.Text, known.Months[shown - 1]);
+                EXPECT_EQ(column.Year.Text, date.Year);
+                EXPECT_EQ(column.Month.Text, date.Month);
                 const auto grid = MonthGridOf(shown);
                 ASSERT_TRUE(grid);
-                const int day = known.Days[shown - 1];
-                const auto [row, col] = Monthly::DayCellOf(shown, day);
-                EXPECT_EQ(grid->At(row, col).Text, std::to_string(day));
+                const auto [row, col] = Monthly::DayCellOf(shown, date.Day);
+                EXPECT_EQ(grid->At(row, col).Text, std::to_string(date.Day));
                 EXPECT_TRUE(grid->At(row, col).Style.Bold);
             }
-            const Monthly::ColumnContent gregorian = ColumnContentOf(Calc::Gregorian);
-            EXPECT_EQ(gregorian.YearDay.Text, known.GregorianYearDay);
-            EXPECT_EQ(gregorian.Week.Text, known.GregorianWeek);
             const Monthly::CommonContent common = Monthly::CommonContentOf();
             EXPECT_EQ(common.WeekDayIndex, known.WeekDayIndex);
             EXPECT_EQ(common.JulianDay, QString::number(known.JulianDay));
@@ -102,10 +84,10 @@ TEST_F(ContentTest, EveryColumnShowsTheDayEnteredInAnyCalendar) {
 TEST_F(ContentTest, FullListsArePlacedAtTheValueAndSizedToTheYear) {
     GoTo(2460384); // 14 March 2024, 5784 a Jewish leap year
     const Monthly::ColumnContent gregorian = ColumnContentOf(Calc::Gregorian);
-    EXPECT_EQ(gregorian.Year, (Monthly::FieldContent{"2024", 2023, 3000}));
+    EXPECT_EQ(gregorian.Year, (FieldContent{"2024", 2023, 3000}));
     EXPECT_EQ(gregorian.Month.ListIndex, 2);
-    EXPECT_EQ(gregorian.YearDay, (Monthly::FieldContent{"74/366", 73, 366}));
-    EXPECT_EQ(gregorian.Week, (Monthly::FieldContent{"11/53", 10, 53}));
+    EXPECT_EQ(gregorian.YearDay, (FieldContent{"74/366", 73, 366}));
+    EXPECT_EQ(gregorian.Week, (FieldContent{"11/53", 10, 53}));
     EXPECT_EQ(ColumnContentOf(Calc::Jewish).Month.ListCount, 13);
     GoTo(2460384 + 365);
     EXPECT_EQ(ColumnContentOf(Calc::Jewish).Month.ListCount, 12);
@@ -119,17 +101,19 @@ TEST_F(ContentTest, AColumnIsHiddenBeforeItsCalendarAndDisabledAfterIt) {
     GoTo(Calc::MinJD[Calc::Moslem]);
     EXPECT_EQ(ColumnContentOf(Calc::Moslem).State, ColumnState::Enabled);
 
+    GoTo(Calc::MaxJD[Calc::Gregorian]);
+    EXPECT_EQ(ColumnContentOf(Calc::Gregorian).State, ColumnState::Enabled);
     GoTo(Calc::MaxJD[Calc::Gregorian] + 1);
     const Monthly::ColumnContent past = ColumnContentOf(Calc::Gregorian);
     EXPECT_EQ(past.State, ColumnState::Disabled);
-    EXPECT_EQ(past.Year, (Monthly::FieldContent{"3001", 3000, 0}));
+    EXPECT_EQ(past.Year, (FieldContent{"3001", 3000, 0}));
     EXPECT_TRUE(MonthGridOf(Calc::Gregorian));
     EXPECT_EQ(ColumnContentOf(Calc::Jewish).State, ColumnState::Enabled);
 }
 
 struct LayoutCase {
     const char *name;
-    int32_t julianDay; // shown in the Gregorian column
+    int32_t julianDay; // shown in the Gregorian column, always the 10th of its month
     int16_t firstWeekDay;
     const char *firstRow;      // abbreviation in row 0
     std::pair<int, int> first; // cell of day 1
@@ -153,18 +137,16 @@ TEST_P(MonthGridTest, DaysRunDownTheWeekColumnsFromTheFirstWeekDay) {
     int highlighted = 0;
     for (int row = 0; row < 7; ++row) {
         for (int col = 1; col < 7; ++col) {
-            const platform::GridCell &cell = grid->At(row, col);
-            blanks += cell.Text.empty();
-            highlighted += cell.Style == Monthly::DayStyle(Calc::Gregorian, true);
+            blanks += grid->At(row, col).Text.empty();
+            highlighted += grid->At(row, col).Style == Monthly::DayStyle(Calc::Gregorian, true);
         }
         EXPECT_EQ(grid->At(row, 0).Style, Monthly::DayStyle(Calc::Gregorian, false));
     }
     EXPECT_EQ(blanks, 42 - c.lastDay);
     EXPECT_EQ(highlighted, 1);
-    EXPECT_EQ(at(Monthly::DayCellOf(Calc::Gregorian, 10)).Style.Bold, true);
+    EXPECT_TRUE(at(Monthly::DayCellOf(Calc::Gregorian, 10)).Style.Bold);
 }
 
-// Every case shows the 10th of its month.
 INSTANTIATE_TEST_SUITE_P(
     Months, MonthGridTest,
     testing::Values(
@@ -176,5 +158,74 @@ INSTANTIATE_TEST_SUITE_P(
         // 1 March 2024 is a Friday, the fifth day from Monday.
         LayoutCase{"MondayFirst", 2460380, 1, "Mo", {4, 1}, {6, 5}, 31}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FieldTexts, MoonAgeShowsTenthsWithAPointAndNoTrailingZeroTenth) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const std::pair<float, const char *> cases[] = {{0.0f, "0"},   {0.04f, "0"},     {0.05f, "0.1"},
+                                                    {14.0f, "14"}, {12.34f, "12.3"}, {9.96f, "10"}};
+    for (const auto &[age, text] : cases)
+        EXPECT_EQ(Monthly::MoonAgeText(age), text) << age;
+    QLocale::setDefault(before);
+}
+
+TEST_F(ContentTest, AJulianDayIsAdmittedOnlyInsideTheRangeAsTyped) {
+    // 4297418841 is 2^32 + 2451545: a 32-bit conversion would make it a day in the range.
+    const std::pair<const char *, std::optional<int32_t>> cases[] = {
+        {"1721319", 1721319},
+        {"2817404", 2817404},
+        {"1721318", std::nullopt},
+        {"2817405", std::nullopt},
+        {"", std::nullopt},
+        {"4297418841", std::nullopt},
+        {"99999999999999999999", std::nullopt}};
+    for (const auto &[text, day] : cases)
+        EXPECT_EQ(Monthly::AdmissibleJulianDay(text), day) << text;
+}
+
+// 1 January of Julian year y, counted apart from the engine: year 1 began on Julian
+// Day 1721424 and every fourth year is a leap year.
+int32_t JulianNewYear(int32_t y) {
+    return 1721424 + 365 * (y - 1) + (y - 1) / 4;
+}
+
+TEST_F(ContentTest, TheJulianDayListHoldsTheRangeTheNewYearsAndTheCurrentDayOnceInOrder) {
+    const struct {
+        int32_t day;
+        bool listed, extra; // in the range; added to the fixed entries
+    } cases[] = {{1721319, true, false},
+                 {1721318, false, false},
+                 {JulianNewYear(2000), true, false},
+                 {JulianNewYear(5) - 1, true, true},
+                 {JulianNewYear(2024) + 1, true, true},
+                 {2817405, false, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.day);
+        std::vector<int32_t> days = Monthly::JulianDays(c.day);
+        EXPECT_TRUE(std::is_sorted(days.begin(), days.end()));
+        EXPECT_EQ(std::count(days.begin(), days.end(), c.day), c.listed ? 1 : 0);
+        if (c.extra) days.erase(std::find(days.begin(), days.end(), c.day));
+        std::vector<int32_t> expected{1721319};
+        for (int32_t year = 1; year <= 3001; ++year)
+            expected.push_back(JulianNewYear(year));
+        expected.push_back(2817404);
+        EXPECT_EQ(days, expected);
+    }
+}
+
+TEST(ListItems, MoonAgesHoldTheWholeDaysAndTheAgeOnceInItsPlace) {
+    const struct {
+        float age;
+        int count, place;
+    } cases[] = {{0.0f, 30, 0}, {0.3f, 31, 1}, {12.3f, 31, 13}, {29.0f, 30, 29}, {29.5f, 31, 30}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.age);
+        const QStringList ages = Monthly::MoonAges(c.age);
+        ASSERT_EQ(ages.size(), c.count);
+        EXPECT_FLOAT_EQ(ages[c.place].toFloat(), c.age);
+        for (qsizetype i = 1; i < ages.size(); ++i)
+            EXPECT_LT(ages[i - 1].toFloat(), ages[i].toFloat()) << "at " << i;
+    }
+}
 
 } // namespace

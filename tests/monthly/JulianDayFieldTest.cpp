@@ -1,17 +1,13 @@
 // The typed Julian Day: digits only, applied on Enter, on a pick and on leaving the
 // field or the window, refused with a message outside the range.
-#include "FakeWindows.h"
 #include "MonthlyFixture.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 
 #include <QDate>
-#include <QLineEdit>
 #include <QTest>
 
 namespace {
-
-const QString RangeMessage = QString("Julian Days admissible range:\n1721319 \u2014 2817404");
 
 struct TypedCase {
     const char *name;
@@ -32,34 +28,28 @@ TEST_P(TypedJulianDayTest, EnterAppliesADayInRangeAndRefusesTheRest) {
     if (c.applied) {
         ExpectShows(QString(c.typed).toInt());
         EXPECT_TRUE(alerts->Messages.empty());
-    } else {
-        EXPECT_EQ(Calc::CurrentJD, start);
-        ASSERT_EQ(alerts->Messages.size(), 1u);
-        EXPECT_EQ(alerts->Messages[0].Text, RangeMessage);
-        EXPECT_EQ(alerts->Messages[0].Title, "Monthly calendars");
-        EXPECT_TRUE(Window().Combo8.hasFocus());
+        return;
     }
+    EXPECT_EQ(Calc::CurrentJD, start);
+    ASSERT_EQ(alerts->Messages.size(), 1u);
+    EXPECT_EQ(alerts->Messages[0].Text, "Julian Days admissible range:\n1721319 \u2014 2817404");
+    EXPECT_EQ(alerts->Messages[0].Title, "Monthly calendars");
+    EXPECT_TRUE(Window().Combo8.hasFocus());
 }
 
 INSTANTIATE_TEST_SUITE_P(Typing, TypedJulianDayTest,
                          testing::Values(TypedCase{"LastOfTheRange", "2817404", false, true},
                                          TypedCase{"AboveTheRange", "2817405", false, false},
-                                         TypedCase{"Empty", "", false, false},
                                          TypedCase{"AfterTheListWasOpened", "2451600", true, true},
                                          // 2^32 + 2451545 is no day, whatever 32 bits make of it.
                                          TypedCase{"TenDigitsAfterTheListWasOpened", "4297418841",
                                                    true, false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(MonthlyWindowTest, ARefusedKeystrokeLeavesTheTypedDigits) {
-    TypeJulianDay("12");
+TEST_F(MonthlyWindowTest, TypingTakesDigitsOnlyAndCompletesNothingFromTheFilledList) {
+    TypeJulianDay("17213");
     QTest::keyClicks(&Window().Combo8, ".,a");
     EXPECT_EQ(alerts->Beeps, 3);
-    EXPECT_EQ(Window().Combo8.Text(), "12");
-}
-
-TEST_F(MonthlyWindowTest, TypingInTheFilledListCompletesNothing) {
-    TypeJulianDay("17213");
     OpenAndCloseJulianDayList(); // the list holds 1721319 and 1721424
     QTest::keyClicks(&Window().Combo8, "1");
     EXPECT_EQ(Window().Combo8.Text(), "172131");
@@ -72,7 +62,7 @@ TEST_F(MonthlyWindowTest, LeavingTheFieldAppliesTheTypedDayOnce) {
     TypeJulianDay("2451545");
     QTest::keyClick(&Window().Combo8, Qt::Key_Tab);
     ExpectShows(2451545);
-    EXPECT_EQ(Log.MoonResets, 2);
+    EXPECT_EQ(MoonResets, 2);
 }
 
 // Typed, then another of the program's windows taken up: the field shows the day every

@@ -1,65 +1,48 @@
 #include "MonthlyFixture.h"
 
-#include "FakeWindows.h"
 #include "engine/Calc.h"
-#include "engine/ChangeCals.h"
-#include "frame/AppState.h"
-#include "frame/Language.h"
-#include "frame/ProgramEnd.h"
-#include "frame/SettingsTable.h"
 #include "monthly/MonthGrid.h"
-#include "platform/FormRef.h"
-#include "platform/core/Clock.h"
-#include "platform/core/Settings.h"
 
 #include <QAbstractItemView>
 #include <QDate>
 #include <QLineEdit>
 #include <QTest>
 
-void MonthlyWindowTest::SetUp() {
-    ASSERT_TRUE(settingsFolder.isValid());
-    platform::SetSettingsFile(settingsFolder.filePath("Orvanta.conf"));
-    alerts.emplace();
-    platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
-    ChangeCals::SetEndHandler([this] { ++programEnds; });
-    Log = {};
+namespace {
 
-    Calc::Reset();
-    ChangeCals::Reset();
-    Start::ResetState();
-    Start::ReadSettings();
-    Start::FillColors();
-    Start::FillColumnLeft();
-    Calc::InitCalendarTables();
-    Start::LoadLanguage(Start::LanguageName);
-    Calc::SetMoslemType();
+class FakeYearWindow final : public YearForm {
+  public:
+    explicit FakeYearWindow(int16_t cal) : YearForm(QString("YearWindow%1").arg(cal)), Cal(cal) {}
+    void SetYearForm() override { YearRefreshes.push_back(Cal); }
+    platform::CommandButton &ExitButton() override { return Exit; }
+
+    platform::CommandButton Exit{this, "Command1_6"};
+    const int16_t Cal;
+};
+
+class FakeMoonWindow final : public MoonForm {
+  public:
+    FakeMoonWindow() : MoonForm("frmMoon") {}
+    void ReSetForm() override { ++MoonResets; }
+};
+
+} // namespace
+
+void MonthlyWindowTest::SetUp() {
+    ProgramTest::SetUp();
+    YearRefreshes.clear();
+    MoonResets = 0;
     RegisterWindows({[] { return new MonthlyWindow(); },
                      [](int16_t cal) { return new FakeYearWindow(cal); },
                      [] { return new FakeMoonWindow(); }});
-
     GoTo(QDate(2024, 3, 14).toJulianDay());
     Window().ReSetForm();
     Window().Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
 }
 
-void MonthlyWindowTest::TearDown() {
-    platform::DestroyAllForms();
-    ChangeCals::SetWindows(nullptr);
-    ChangeCals::SetEndHandler({});
-    platform::SetClock({});
-    alerts.reset();
-    platform::SetSettingsFile({});
-}
-
 MonthlyWindow &MonthlyWindowTest::Window() {
     return static_cast<MonthlyWindow &>(frmMonthlyCal.Get());
-}
-
-void MonthlyWindowTest::GoTo(int32_t julianDay) {
-    Calc::CurrentJD = julianDay;
-    ChangeCals::ChangeJD();
 }
 
 void MonthlyWindowTest::Pick(platform::ComboBox &combo, const QString &item) {

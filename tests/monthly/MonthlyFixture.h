@@ -1,41 +1,31 @@
-// The monthly window as the program runs it: real engine, frame and window, with the
-// settings in a temporary folder, message boxes and beeps recorded, a fixed clock
-// (14 March 2024), the program's end recorded and stand-ins for the year and moon
-// windows.
+// The monthly window as the program runs it, shown on 14 March 2024, with stand-ins
+// for the year windows and the moon window that record what it asks of them.
 #pragma once
 
+#include "ProgramTest.h"
 #include "monthly/MonthlyWindow.h"
-#include "platform/core/AlertRecorder.h"
 
-#include <QPoint>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <optional>
+#include <vector>
 
-class MonthlyWindowTest : public testing::Test {
+class MonthlyWindowTest : public ProgramTest {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
-    MonthlyWindow &Window();
-
-    // The selected day changed from outside the window (the engine refreshes it).
-    void GoTo(int32_t julianDay);
-
+    static MonthlyWindow &Window();
     // The user opens the list with the mouse and picks the item of that text.
-    void Pick(platform::ComboBox &combo, const QString &item);
+    static void Pick(platform::ComboBox &combo, const QString &item);
     // The user opens the Julian Day field's list from the keyboard and closes it.
-    void OpenAndCloseJulianDayList();
+    static void OpenAndCloseJulianDayList();
     // The user clicks into the Julian Day field, selects its text and types.
-    void TypeJulianDay(const QString &text);
+    static void TypeJulianDay(const QString &text);
     // The user clicks the day of that number in a month grid.
-    void ClickDay(int pos, int day, Qt::MouseButton button = Qt::LeftButton);
-
+    static void ClickDay(int pos, int day, Qt::MouseButton button = Qt::LeftButton);
     // The day is selected and shown: the Julian Day field, and the Gregorian column
     // (year, month, highlighted day) checked against Qt's calendar.
-    void ExpectShows(int32_t julianDay);
-
-    QTemporaryDir settingsFolder;
-    std::optional<platform::AlertRecorder> alerts;
-    int programEnds = 0;
+    static void ExpectShows(int32_t julianDay);
 };
+
+// What the stand-ins were asked: the CalendarIds of the year windows in the order they
+// were brought up to date, and how often the moon window was.
+inline std::vector<int16_t> YearRefreshes;
+inline int MoonResets = 0;

@@ -1,5 +1,6 @@
-// The window's fields, grids and buttons reach the engine, and what it shows follows.
-#include "FakeWindows.h"
+// The window's fields, grids and buttons reach the engine, what it shows follows, and
+// the month grids paint and read as they should.
+#include "GridReference.h"
 #include "MonthlyFixture.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
@@ -7,7 +8,7 @@
 #include "frame/AppState.h"
 #include "platform/core/Settings.h"
 
-#include <QAbstractItemView>
+#include <QAccessible>
 #include <QDate>
 #include <QTest>
 
@@ -120,19 +121,24 @@ TEST_F(MonthlyWindowTest, ADayClickSelectsItWithoutRebuildingItsOwnGrid) {
     ExpectShows(Gregorian(2, 4, 2024));
     EXPECT_EQ(Window().MSFlexGrid1[1].TextMatrix(6, 6), "mark");
     EXPECT_EQ(Window().MSFlexGrid1[2].TextMatrix(6, 6), "");
-    EXPECT_EQ(ChangeCals::MonthlySourceColumn, 0);
 }
 
-TEST_F(MonthlyWindowTest, DoubleClickOpensTheYearWindowOfTheColumnsCalendar) {
+TEST_F(MonthlyWindowTest, ButtonsOpenTheYearWindowsAndTheMoonWindow) {
     platform::MSFlexGrid &grid = Window().MSFlexGrid1[3];
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, grid.rect().center());
     EXPECT_TRUE(YearWindowOf(Calc::Jewish)->Visible());
-    EXPECT_EQ(Log.YearRefreshes, std::vector<int16_t>{Calc::Jewish});
-}
-
-TEST_F(MonthlyWindowTest, YearCalendarsOpensTheFourYearWindowsColumnOneLast) {
+    EXPECT_EQ(YearRefreshes, std::vector<int16_t>{Calc::Jewish});
+    YearRefreshes.clear();
     QTest::mouseClick(&Window().Command1[1], Qt::LeftButton);
-    EXPECT_EQ(Log.YearRefreshes, (std::vector<int16_t>{4, 3, 2, 1}));
+    EXPECT_EQ(YearRefreshes, (std::vector<int16_t>{4, 3, 2, 1})) << "column one last, in front";
+
+    // A hidden moon window is brought up to date once and shown.
+    platform::CommandButton &moon = Window().Command2[ChangeCals::MoonPhase];
+    EXPECT_EQ(Window().childAt(moon.geometry().center()), &moon);
+    QTest::mouseClick(&moon, Qt::LeftButton);
+    QTest::mouseClick(&moon, Qt::LeftButton);
+    EXPECT_TRUE(frmMoon->Visible());
+    EXPECT_EQ(MoonResets, 1);
 }
 
 class TodayTest : public MonthlyWindowTest, public testing::WithParamInterface<int32_t> {};
@@ -147,15 +153,6 @@ INSTANTIATE_TEST_SUITE_P(OnlyOnePartDiffers, TodayTest,
                          testing::Values(Gregorian(1, 3, 2024), Gregorian(14, 4, 2024),
                                          Gregorian(14, 3, 2023)));
 
-TEST_F(MonthlyWindowTest, MoonButtonResetsAHiddenMoonWindowAndShowsIt) {
-    platform::CommandButton &moon = Window().Command2[ChangeCals::MoonPhase];
-    EXPECT_EQ(Window().childAt(moon.geometry().center()), &moon);
-    QTest::mouseClick(&moon, Qt::LeftButton);
-    QTest::mouseClick(&moon, Qt::LeftButton);
-    EXPECT_TRUE(frmMoon->Visible());
-    EXPECT_EQ(Log.MoonResets, 1);
-}
-
 TEST_F(MonthlyWindowTest, ExitOnTheOnlyWindowEndsTheProgramAndSavesThePositions) {
     QTest::mouseClick(&Window().Command1[5], Qt::LeftButton);
     EXPECT_EQ(programEnds, 1);
@@ -166,6 +163,41 @@ TEST_F(MonthlyWindowTest, RightButtonOnExitEndsTheProgramWhateverIsShown) {
     YearWindowOf(Calc::Gregorian)->Show();
     QTest::mousePress(&Window().Command1[5], Qt::RightButton);
     EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(MonthlyWindowTest, MonthGridsPaintAsThePlainWayDoes) {
+    const QDate days[] = {{2024, 3, 14}, {2024, 3, 15}, {2024, 2, 29}, {2000, 1, 1},
+                          {2027, 9, 30}, {622, 12, 31}, {3000, 12, 31}};
+    for (const QDate &day : days) {
+        GoTo(static_cast<int32_t>(day.toJulianDay()));
+        QCoreApplication::processEvents();
+        for (int pos = 1; pos <= 4; ++pos) {
+            platform::MSFlexGrid &grid = Window().MSFlexGrid1[pos];
+            if (!grid.isVisible()) continue;
+            EXPECT_EQ(GrabbedGrid(grid), ReferenceGrid(grid))
+                << day.toString(Qt::ISODate).toStdString() << " column " << pos;
+        }
+    }
+}
+
+TEST_F(MonthlyWindowTest, OnlyTheHighlightedDayReadsAsSelected) {
+    const auto expectSelectedDays = [](const char *step) {
+        for (int pos = 1; pos <= 4; ++pos) {
+            platform::MSFlexGrid &grid = Window().MSFlexGrid1[pos];
+            QStringList names;
+            for (QAccessibleInterface *cell :
+                 QAccessible::queryAccessibleInterface(&grid)->tableInterface()->selectedCells())
+                names.append(cell->text(QAccessible::Name));
+            EXPECT_EQ(names, QStringList{QString::number(Calc::CalDates[pos][Calc::Day])})
+                << step << " column " << pos;
+        }
+    };
+    expectSelectedDays("redrawn");
+    ClickDay(2, 20);
+    EXPECT_EQ(Calc::CalDates[Calc::Gregorian][Calc::Day], 20);
+    expectSelectedDays("clicked");
+    GoTo(Gregorian(2, 4, 2024));
+    expectSelectedDays("next month");
 }
 
 } // namespace

@@ -1,0 +1,63 @@
+// Tests that run the program's windows as the program does: the settings in a
+// temporary folder that is also the program's folder, message boxes and beeps
+// recorded, the clock fixed at 14 March 2024, the program's end counted, and the
+// engine, the colours and the language started from those (default) settings. The
+// test registers the windows it wants.
+#pragma once
+
+#include "engine/Calc.h"
+#include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
+#include "frame/AppState.h"
+#include "frame/Language.h"
+#include "frame/ProgramEnd.h"
+#include "frame/SettingsTable.h"
+#include "platform/FormRef.h"
+#include "platform/core/AlertRecorder.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Program.h"
+#include "platform/core/Settings.h"
+
+#include <QDate>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+class ProgramTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        platform::SetSettingsFile(folder.filePath("Orvanta.conf"));
+        platform::SetProgramFolder(folder.path());
+        platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
+        alerts.emplace();
+        ChangeCals::SetEndHandler([this] { ++programEnds; });
+        ChangeCals::Reset();
+        Start::ResetState();
+        Start::ReadSettings();
+        Start::FillColors();
+        Start::FillColumnLeft();
+        Calc::StartEngine({});
+        Start::LoadLanguage(Start::LanguageName);
+    }
+
+    void TearDown() override {
+        platform::DestroyAllForms();
+        ChangeCals::SetEndHandler({});
+        ChangeCals::SetWindows(nullptr);
+        alerts.reset();
+        platform::SetClock({});
+        platform::SetProgramFolder({});
+        platform::SetSettingsFile({});
+    }
+
+    // The selected day changed from outside the windows under test.
+    static void GoTo(int32_t julianDay) {
+        Calc::CurrentJD = julianDay;
+        ChangeCals::ChangeJD();
+    }
+
+    QTemporaryDir folder;
+    std::optional<platform::AlertRecorder> alerts;
+    int programEnds = 0;
+};
