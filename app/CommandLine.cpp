@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace App {
+
 namespace {
 
 constexpr int ExitBadArguments = 2;
@@ -33,8 +35,7 @@ void PrintHelp() {
 }
 
 void PrintVersion() {
-    const platform::Version version = platform::ProgramVersion();
-    std::printf("orvanta %d.%d.%d\n", version.Major, version.Minor, version.Revision);
+    std::printf("orvanta %s\n", qPrintable(platform::ProgramVersion()));
 }
 
 } // namespace
@@ -60,3 +61,5 @@ std::optional<int> AnswerCommandLine(int argc, char **argv) {
                  (known ? args[1] : first).c_str());
     return ExitBadArguments;
 }
+
+} // namespace App

@@ -8,4 +8,8 @@
 
 #include <optional>
 
+namespace App {
+
 std::optional<int> AnswerCommandLine(int argc, char **argv);
+
+} // namespace App

@@ -5,8 +5,12 @@
 #include "moon/MoonWindow.h"
 #include "yearwindows/YearWindow.h"
 
+namespace App {
+
 void RegisterProgramWindows() {
     RegisterWindows({[] { return new MonthlyWindow(); },
                      [](int16_t cal) { return new YearWindow(cal); },
                      [] { return new MoonWindow(); }});
 }
+
+} // namespace App

@@ -3,4 +3,8 @@
 // program and for the tools that run its windows.
 #pragma once
 
+namespace App {
+
 void RegisterProgramWindows();
+
+} // namespace App

@@ -56,7 +56,7 @@ int main(int argc, char **argv) {
     platform::SetClock(
         [started] { return PictureDay.addMSecs(started.msecsTo(QDateTime::currentDateTime())); });
 
-    RegisterProgramWindows();
+    App::RegisterProgramWindows();
     Start::Main();
     bool saved = Save(*frmMonthlyCal, folder, QStringLiteral("monthly.png"));
     frmGregorian->SetYearForm();
@@ -66,7 +66,7 @@ int main(int argc, char **argv) {
     frmMoon->Show();
     saved = Save(*frmMoon, folder, QStringLiteral("moon.png")) && saved;
 
-    ChangeCals::EndProgram();
+    Frame::EndProgram();
     platform::DestroyAllForms();
     return saved ? 0 : 1;
 }

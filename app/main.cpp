@@ -14,7 +14,7 @@
 
 int main(int argc, char **argv) {
     // --help and --version answer without a display; the windows take no arguments.
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
+    if (const std::optional<int> answered = App::AnswerCommandLine(argc, argv)) return *answered;
 
     // Qt is given the program's name alone, so no toolkit option changes the program.
     int qtArgc = 1;
@@ -27,13 +27,13 @@ int main(int argc, char **argv) {
     // The installed desktop entry: the desktop shows its name and icon for our windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
 
-    RegisterProgramWindows();
+    App::RegisterProgramWindows();
     Start::Main();
     const int code = QApplication::exec();
 
     // Whatever made the event loop return, the program has ended now: the windows
     // still in existence are taken down without their unload handlers reviving any.
-    ChangeCals::EndProgram();
+    Frame::EndProgram();
     platform::DestroyAllForms();
     return code;
 }

@@ -40,14 +40,14 @@ void FreshProgram(const QTemporaryDir &settings) {
     Start::ResetState();
     Calc::Reset();
     ChangeCals::Reset();
-    ChangeCals::SetEndHandler([] {});
+    Frame::SetEndHandler([] {});
     RegisterWindows({[] { return new MonthlyWindow(); },
                      [](int16_t cal) { return new YearWindow(cal); },
                      [] { return new MoonWindow(); }});
 }
 
 void EndProgram() {
-    ChangeCals::EndProgram();
+    Frame::EndProgram();
     platform::DestroyAllForms();
     ChangeCals::SetWindows(nullptr);
 }

@@ -7,6 +7,7 @@
 #include "frame/AppState.h"
 #include "frame/Language.h"
 #include "frame/SettingsTable.h"
+#include "frame/Start.h"
 #include "frame/Windows.h"
 #include "monthly/MonthlyWindow.h"
 #include "moon/MoonWindow.h"
@@ -70,15 +71,12 @@ class Program {
     Program() {
         platform::SetSettingsFile(settings_.filePath("Orvanta.conf"));
         platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
-        Calc::Reset();
         ChangeCals::Reset();
         Start::ResetState();
         Start::ReadSettings();
         Start::FillColors();
         Start::FillColumnLeft();
-        Calc::InitCalendarTables();
-        Start::LoadLanguage(Start::LanguageName);
-        Calc::SetMoslemType();
+        Start::StartEngineFromSettings();
         RegisterWindows({[] { return new MonthlyWindow(); },
                          [](int16_t cal) { return new YearWindow(cal); },
                          [] { return new MoonWindow(); }});

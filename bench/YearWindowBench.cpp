@@ -8,6 +8,7 @@
 // Read the medians.
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/Windows.h"
@@ -44,22 +45,16 @@ void FinishPainting() {
 
 void StartProgram() {
     Start::ResetState();
-    Calc::Reset();
     ChangeCals::Reset();
-    Texts::LoadEnglish();
+    Calc::StartEngine({});
     Start::FillColors();
     Start::FillColumnLeft();
-    for (int16_t c = 1; c <= 4; ++c) {
+    for (int16_t c = 1; c <= 4; ++c)
         Start::ColumnCals[c] = c;
-        Calc::FirstWeekDay[c] = c == Calc::Moslem ? 6 : 7;
-    }
     for (int index = 1; index <= Start::WindowCount; ++index) {
         Start::WinTop[index] = Start::NoPosition;
         Start::WinLeft[index] = Start::NoPosition;
     }
-    Calc::InitCalendarTables();
-    Calc::MoslemType = 1;
-    Calc::SetMoslemType();
     GoTo(Day);
     RegisterWindows({[] { return new MonthlyWindow(); },
                      [](int16_t cal) { return new YearWindow(cal); },

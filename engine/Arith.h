@@ -9,7 +9,7 @@
 #include <concepts>
 #include <cstdint>
 
-namespace Arith {
+namespace Calc::Arith {
 
 // Truncating integer division: -7 ÷ 2 = -3.
 template <std::integral T> constexpr T Div(T a, T b) {
@@ -41,4 +41,4 @@ inline int64_t ToNearest(double x) {
     return static_cast<int64_t>(std::nearbyint(x));
 }
 
-} // namespace Arith
+} // namespace Calc::Arith

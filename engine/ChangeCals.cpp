@@ -16,11 +16,6 @@ int16_t MonthlySourceColumn;
 
 namespace {
 
-// The mean synodic month as the moon's age has always been computed: in
-// single precision, exactly 29.530588150024414 days.
-constexpr float SynodicMonth = 29.530588f;
-static_assert(static_cast<double>(SynodicMonth) == 29.530588150024414);
-
 // The mean new moon from which the moon's age is counted.
 constexpr int32_t ReferenceNewMoon = 1720993;
 
@@ -45,7 +40,7 @@ void Reset() {
     SetWindows(nullptr);
 }
 
-void ChangeCal(int16_t &cal) {
+void ChangeCal(int16_t cal) {
     // The Julian date always comes before the Gregorian (derived from it) and
     // the Jewish (which starts from the Julian year).
     switch (cal) {

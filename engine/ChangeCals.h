@@ -9,6 +9,12 @@ namespace ChangeCals {
 
 class WindowSet;
 
+// The mean synodic month as the moon's age has always been computed: in
+// single precision, exactly 29.530588150024414 days. The moon's shadow is
+// drawn from the same value, so that the picture turns with the age.
+inline constexpr float SynodicMonth = 29.530588f;
+static_assert(static_cast<double>(SynodicMonth) == 29.530588150024414);
+
 extern int16_t CurrentWeekDay;
 extern float MoonAge;
 extern int16_t MoonPhase;
@@ -23,7 +29,7 @@ void Reset();
 
 // From the date in CalDates(cal, ·) (cal outside 1..4: no conversion), or
 // from CurrentJD; then SetDayFacts and RefreshWindows.
-void ChangeCal(int16_t &cal);
+void ChangeCal(int16_t cal);
 void ChangeJD();
 // YearStartWeekDay(cal) from the year's first day (the months' first week
 // days follow from it, Calc::MonthStartWeekDay), then SetWeekFacts. A cal

@@ -1,9 +1,14 @@
 #include "frame/AppState.h"
 
+#include "artwork/Palette.h"
+#include "platform/Units.h"
+
 #include <algorithm>
 #include <iterator>
 
 namespace Start {
+
+using platform::Rgb;
 
 int16_t ColumnCals[5];
 int16_t WinTop[WindowCount + 1];
@@ -19,11 +24,6 @@ int32_t GridYearBounds[5][3];
 int16_t GridSel[5][3];
 
 namespace {
-
-// Colours keep red in the low byte, then green, then blue.
-constexpr int32_t Rgb(int32_t red, int32_t green, int32_t blue) {
-    return red | green << 8 | blue << 16;
-}
 
 template <typename T, std::size_t N> void Clear(T (&table)[N]) {
     std::fill_n(table, N, T{});
@@ -51,10 +51,9 @@ void ResetState() {
 }
 
 void FillColors() {
-    BackColors[1] = Rgb(255, 255, 255);
-    BackColors[2] = Rgb(192, 255, 255);
-    BackColors[3] = Rgb(255, 255, 192);
-    BackColors[4] = Rgb(192, 255, 192);
+    // The calendars' backgrounds are the ones their pictures are drawn on.
+    for (int cal = 1; cal <= 4; ++cal)
+        BackColors[cal] = platform::Packed(Artwork::Palette::CalendarBacks[cal - 1].rgb());
     BackColors[SelectedDayBack] = Rgb(255, 0, 0);
     ForeColors[DayText] = Rgb(0, 0, 128);
     ForeColors[HeaderText] = Rgb(128, 64, 64);

@@ -4,6 +4,8 @@
 // the engine (Calc), the language tables to Texts.
 #pragma once
 
+#include "platform/Units.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -30,6 +32,12 @@ enum ForeColor : int { DayText = 1, HeaderText = 2, SelectedDayText = 3 };
 extern int32_t BackColors[6];
 extern int32_t ForeColors[4];
 extern int16_t ColumnLeft[5];
+
+// What the monthly window's month grids and the year grids look alike in: the
+// week-day column, the week columns (twips) and the silver grid lines.
+constexpr int WeekDayColWidth = 345;
+constexpr int WeekColWidth = 300;
+constexpr int32_t GridLineColor = platform::Rgb(192, 192, 192);
 
 // Code is filling window controls: the list and field click handlers of every
 // window do nothing meanwhile, so that a value set from code starts no date change.

@@ -2,7 +2,7 @@
 
 #include "frame/Windows.h"
 
-namespace ChangeCals {
+namespace Frame {
 
 bool CalendarWindowSet::MonthlyShown() {
     return frmMonthlyCal->Visible();
@@ -42,4 +42,4 @@ CalendarWindowSet &CalendarWindows() {
     return windows;
 }
 
-} // namespace ChangeCals
+} // namespace Frame

@@ -10,9 +10,9 @@
 
 #include <cstdint>
 
-namespace ChangeCals {
+namespace Frame {
 
-class CalendarWindowSet final : public WindowSet {
+class CalendarWindowSet final : public ChangeCals::WindowSet {
   public:
     bool MonthlyShown() override;
     bool YearWindowShown(int16_t cal) override;
@@ -30,4 +30,4 @@ class CalendarWindowSet final : public WindowSet {
 
 CalendarWindowSet &CalendarWindows();
 
-} // namespace ChangeCals
+} // namespace Frame

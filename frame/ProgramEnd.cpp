@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <utility>
 
-namespace ChangeCals {
+namespace Frame {
 
 namespace {
 
@@ -32,4 +32,4 @@ void SetEndHandler(std::function<void()> handler) {
     ended = false;
 }
 
-} // namespace ChangeCals
+} // namespace Frame

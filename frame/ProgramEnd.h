@@ -10,10 +10,10 @@
 
 #include <functional>
 
-namespace ChangeCals {
+namespace Frame {
 
 void EndProgram();
 bool ProgramEnded();
 void SetEndHandler(std::function<void()> handler);
 
-} // namespace ChangeCals
+} // namespace Frame

@@ -6,6 +6,7 @@
 #include "platform/core/Settings.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <iterator>
 #include <optional>
@@ -16,8 +17,16 @@ namespace Start {
 
 namespace {
 
-// The default position lies beyond any screen (see NoPosition).
-constexpr const char *Unsaved = "32737";
+// The default position, NoPosition, in the store's decimal text.
+static_assert(NoPosition >= 10000 && NoPosition <= 99999);
+constexpr std::array<char, 6> UnsavedText = [] {
+    std::array<char, 6> text{};
+    int value = NoPosition;
+    for (int i = 4; i >= 0; --i, value /= 10)
+        text[i] = static_cast<char>('0' + value % 10);
+    return text;
+}();
+constexpr const char *Unsaved = UnsavedText.data();
 
 // In the order start-up reads them.
 const Setting Table[] = {

@@ -64,10 +64,7 @@ void Main() {
     platform::WaitWithoutInput(deadline, [] { return frmAbout->Exposed(); });
 
     FillColumnLeft();
-    Calc::StartEngine({Calc::MoslemType,
-                       {Calc::FirstWeekDay[Calc::Julian], Calc::FirstWeekDay[Calc::Gregorian],
-                        Calc::FirstWeekDay[Calc::Jewish], Calc::FirstWeekDay[Calc::Moslem]}});
-    LoadLanguage(LanguageName);
+    StartEngineFromSettings();
     TakeTodayAsGregorian();
     Calc::FromGregorian();
     Calc::ToJulian();
@@ -76,7 +73,7 @@ void Main() {
     ChangeCals::SetDayFacts();
 
     CreateCalendarWindows();
-    if (ShowTips != 0) ChangeCals::SetToolTips();
+    if (ShowTips != 0) Frame::SetToolTips();
 
     // The splash stays on the screen, but is not to be used meanwhile.
     platform::WaitWithoutInput(deadline);
@@ -84,6 +81,13 @@ void Main() {
     ChangeCals::ChangeSource = StartupWindow;
     OpenStartupWindow(StartupWindow);
     frmAbout.Destroy();
+}
+
+void StartEngineFromSettings() {
+    Calc::StartEngine({Calc::MoslemType,
+                       {Calc::FirstWeekDay[Calc::Julian], Calc::FirstWeekDay[Calc::Gregorian],
+                        Calc::FirstWeekDay[Calc::Jewish], Calc::FirstWeekDay[Calc::Moslem]}});
+    LoadLanguage(LanguageName);
 }
 
 void PlaceWindow(platform::Form &window, int16_t index) {

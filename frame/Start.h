@@ -4,6 +4,9 @@
 //    the six calendar windows hidden, keeps the splash on the screen for at least
 //    1.0368 seconds (the user's input meanwhile is dropped), opens the startup
 //    window and removes the splash. The windows must be registered first (RegisterWindows).
+//  - StartEngineFromSettings: the engine started (Calc::StartEngine) with the Moslem
+//    variant and the first week days the settings in memory hold, then the language
+//    LanguageName loaded; the selected day is left to the caller
 //  - PlaceWindow(window, index): puts the window of that WindowIndex where it opens:
 //    its saved position (WinTop, WinLeft) when its title bar is then on one of the
 //    desktop's screens, its designed place when none was saved, and the saved
@@ -17,6 +20,7 @@
 namespace Start {
 
 void Main();
+void StartEngineFromSettings();
 void PlaceWindow(platform::Form &window, int16_t index);
 
 } // namespace Start

@@ -2,7 +2,7 @@
 
 #include "engine/Texts.h"
 
-namespace ChangeCals {
+namespace Frame {
 
 namespace {
 
@@ -46,7 +46,7 @@ void SetToolTips() {
     frmMoon->SetTips(MoonTipTexts());
 }
 
-void SetYearTips(YearForm &w, int16_t &c) {
+void SetYearTips(YearForm &w, int16_t c) {
     w.SetTips(YearTipTexts(c));
 }
 
@@ -61,4 +61,4 @@ void ClearYearTips(YearForm &w) {
     w.SetTips({});
 }
 
-} // namespace ChangeCals
+} // namespace Frame

@@ -1,4 +1,4 @@
-// The tooltips of the calendar windows (module ChangeCals, window half).
+// The tooltips of the calendar windows (the window half of module ChangeCals).
 //  - SetToolTips: every tooltip from the language tables, on the monthly window,
 //    the four year windows and the moon window, shown or hidden, so that a window
 //    opened later already carries them; each exit button gets "Exit" (the caller
@@ -14,15 +14,15 @@
 
 #include <cstdint>
 
-namespace ChangeCals {
+namespace Frame {
 
 MonthlyTips MonthlyTipTexts();
 YearTips YearTipTexts(int16_t cal);
 MoonTips MoonTipTexts();
 
 void SetToolTips();
-void SetYearTips(YearForm &w, int16_t &c);
+void SetYearTips(YearForm &w, int16_t c);
 void ClearToolTips();
 void ClearYearTips(YearForm &w);
 
-} // namespace ChangeCals
+} // namespace Frame

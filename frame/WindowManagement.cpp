@@ -11,11 +11,9 @@
 #include <algorithm>
 #include <limits>
 
-namespace ChangeCals {
+namespace Frame {
 
 namespace {
-
-constexpr int Minimised = 1;
 
 // The window of a WindowIndex: 1..4 the year windows, then the monthly and the moon
 // window.
@@ -40,12 +38,12 @@ void SetExitButtonTips(const std::string &tip) {
 }
 
 template <class Base> void MinimiseAndDestroy(WindowRef<Base> &ref) {
-    ref->SetWindowState(Minimised);
+    ref->SetWindowState(platform::WindowMinimised);
     ref.Destroy();
 }
 
 template <class Base> void CloseUnlessMinimised(WindowRef<Base> &ref) {
-    if (ref->WindowState() != Minimised) MinimiseAndDestroy(ref);
+    if (ref->WindowState() != platform::WindowMinimised) MinimiseAndDestroy(ref);
 }
 
 } // namespace
@@ -65,13 +63,13 @@ void CloseWindow(platform::Form &w, int16_t n) {
         w.Hide();
 }
 
-void ExitProgram(int16_t &n) {
+void ExitProgram(int16_t n) {
     if (ProgramEnded()) return;
     for (int16_t index = 1; index <= Start::WindowCount; ++index) {
         platform::Form &window = WindowAt(index);
         // A window never shown in this run keeps the place it was saved with, or
         // none when it never had one, so that it goes on opening at its designed place.
-        if (window.WindowState() == Minimised || !window.EverShown()) continue;
+        if (window.WindowState() == platform::WindowMinimised || !window.EverShown()) continue;
         Start::WinTop[index] = SavedEdge(window.Top());
         Start::WinLeft[index] = SavedEdge(window.Left());
     }
@@ -86,7 +84,7 @@ void ExitProgram(int16_t &n) {
     EndProgram();
 }
 
-void CloseOtherWindows(int16_t &n) {
+void CloseOtherWindows(int16_t n) {
     CloseUnlessMinimised(frmMoon);
     for (int16_t cal = 1; cal <= 4; ++cal)
         if (cal != n) CloseUnlessMinimised(YearWindowOf(cal));
@@ -112,4 +110,4 @@ void UpdateExitTips() {
         SetExitTips();
 }
 
-} // namespace ChangeCals
+} // namespace Frame

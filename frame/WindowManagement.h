@@ -1,4 +1,4 @@
-// Closing the main windows and ending the program (module ChangeCals, window half).
+// Closing the main windows and ending the program (the window half of module ChangeCals).
 //  - CountVisibleWindows: how many of the five main windows are shown (minimised
 //    counts, hidden does not; the moon window never counts)
 //  - CloseWindow(w, n): an exit button's left click: hides w, or ends the program
@@ -21,13 +21,13 @@
 
 #include <cstdint>
 
-namespace ChangeCals {
+namespace Frame {
 
 int16_t CountVisibleWindows();
 void CloseWindow(platform::Form &w, int16_t n);
-void ExitProgram(int16_t &n);
-void CloseOtherWindows(int16_t &n);
+void ExitProgram(int16_t n);
+void CloseOtherWindows(int16_t n);
 void SetExitTips();
 void UpdateExitTips();
 
-} // namespace ChangeCals
+} // namespace Frame

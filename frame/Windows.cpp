@@ -32,5 +32,5 @@ void RegisterWindows(const WindowFactories &factories) {
     for (int16_t cal = 1; cal <= 4; ++cal)
         YearWindowOf(cal).SetFactory([year = factories.year, cal] { return year(cal); });
     frmMoon.SetFactory(factories.moon);
-    ChangeCals::SetWindows(&ChangeCals::CalendarWindows());
+    ChangeCals::SetWindows(&Frame::CalendarWindows());
 }

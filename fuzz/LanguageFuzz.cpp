@@ -4,6 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "engine/Calc.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 #include "frame/Language.h"
 #include "platform/core/AlertRecorder.h"
@@ -37,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     }
-    Calc::Reset();
-    Calc::InitCalendarTables();
+    Calc::StartEngine({});
     const platform::AlertRecorder alerts;
     QString name = QStringLiteral("Fuzz");
     Start::LoadLanguage(name);

@@ -24,9 +24,9 @@ void MonthlyWindow::Command1_Click(int index) {
             YearForm &window = *YearWindowOf(Start::ColumnCals[pos]);
             window.SetYearForm();
             window.Show();
-            window.SetWindowState(0);
+            window.SetWindowState(platform::WindowNormal);
         }
-        ChangeCals::SetExitTips();
+        Frame::SetExitTips();
         break;
     case TodayButton: {
         const platform::CalendarDate today = platform::Today();
@@ -36,8 +36,7 @@ void MonthlyWindow::Command1_Click(int index) {
             gregorian[Calc::Day] = today.Day;
             gregorian[Calc::Month] = today.Month;
             gregorian[Calc::Year] = today.Year;
-            int16_t cal = Calc::Gregorian;
-            ChangeCals::ChangeCal(cal);
+            ChangeCals::ChangeCal(Calc::Gregorian);
         }
         break;
     }
@@ -48,16 +47,15 @@ void MonthlyWindow::Command1_Click(int index) {
         frmAbout->Show();
         break;
     case ExitButtonIndex:
-        ChangeCals::CloseWindow(*this, 0);
-        ChangeCals::UpdateExitTips();
+        Frame::CloseWindow(*this, 0);
+        Frame::UpdateExitTips();
         break;
     }
 }
 
 void MonthlyWindow::Command1_MouseDown(int index, int button) {
     if (index == ExitButtonIndex && button == platform::MouseRight) {
-        int16_t window = 0;
-        ChangeCals::ExitProgram(window);
+        Frame::ExitProgram(0);
     }
 }
 

@@ -3,9 +3,9 @@
 #include "engine/Arith.h"
 #include "engine/Calc.h"
 #include "engine/Texts.h"
+#include "frame/MoonAgeText.h"
 
 #include <QLocale>
-#include <cmath>
 
 namespace Monthly {
 
@@ -29,12 +29,9 @@ QString MonthItemOf(int16_t cal, int32_t month) {
 }
 
 QString MoonAgeText(float age) {
-    // A float times 10 is exact in a double, so the half-tenths round away from
-    // zero as the "0.0" pattern does, not to whatever the binary value leans to.
-    const auto tenths = static_cast<int64_t>(std::round(static_cast<double>(age) * 10.0));
-    const QString whole = QString::number(tenths / 10);
-    const auto fraction = tenths % 10;
-    return fraction == 0 ? whole : whole + '.' + QString::number(std::abs(fraction));
+    QString text = Frame::MoonAgeTenths(age);
+    if (text.endsWith(QStringLiteral(".0"))) text.chop(2);
+    return text;
 }
 
 double Val(const QString &text) {
@@ -86,7 +83,7 @@ std::optional<int32_t> AdmissibleJulianDay(const QString &text) {
 }
 
 int32_t ToLong(double x) {
-    return static_cast<int32_t>(Arith::ToNearest(x));
+    return static_cast<int32_t>(Calc::Arith::ToNearest(x));
 }
 
 } // namespace Monthly

@@ -3,7 +3,7 @@
 //  - MonthItem(month, months, name): "1/12  January" (two blanks before the name)
 //  - MonthsInYear(cal): 12, or 13 for a Jewish leap year (as the engine's tables
 //    stand); MonthItemOf(cal, month): the month item of that calendar's current year
-//  - MoonAgeText(age): tenths with "." whatever the locale, a ".0" cut ("14", "12.3")
+//  - MoonAgeText(age): the moon age's text (Frame::MoonAgeTenths), a ".0" cut ("14", "12.3")
 //  - Val(text): the leading number of a text, "." as decimal sign, 0 when there is
 //    none ("45/366" reads 45)
 //  - MyVal(text): Val, except that a text with "," is read by the locale's rules

@@ -42,6 +42,6 @@ void MonthlyWindow::MSFlexGrid1_DblClick(int pos) {
     YearForm &window = *YearWindowOf(Start::ColumnCals[pos]);
     window.SetYearForm();
     window.Show();
-    window.SetWindowState(0);
-    ChangeCals::SetExitTips();
+    window.SetWindowState(platform::WindowNormal);
+    Frame::SetExitTips();
 }

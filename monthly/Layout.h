@@ -28,12 +28,10 @@ constexpr int ButtonSide = 1035;
 constexpr int MoonButtonLeft = 2460;
 constexpr int ButtonLefts[6] = {0, 3624, 4788, 5952, 7116, 8280};
 
-// Grid cells: every row 255 high; the week-day column 345 wide, the week columns 300.
+// Grid cells: every row 255 high; the columns as wide as the year grids' ones.
 constexpr int GridRows = 7;
 constexpr int GridCols = 7;
 constexpr int RowHeight = 255;
-constexpr int WeekDayColWidth = 345;
-constexpr int WeekColWidth = 300;
 // Room for the grid's border beyond its last cells.
 constexpr int GridBorder = 8;
 

@@ -22,7 +22,7 @@ bool Drawable(int16_t cal) {
 // Cells before day 1 in its week column.
 int LeadingBlanks(int16_t cal) {
     const int32_t month = Calc::CalDates[cal][Calc::Month];
-    return Arith::Mod(Calc::MonthStartWeekDay(cal, month) + 7 - Calc::FirstWeekDay[cal], 7);
+    return Calc::Arith::Mod(Calc::MonthStartWeekDay(cal, month) + 7 - Calc::FirstWeekDay[cal], 7);
 }
 
 } // namespace
@@ -44,7 +44,7 @@ std::optional<platform::GridContent> MonthGridOf(int16_t cal) {
     platform::GridContent grid(MonthGridRows, MonthGridCols, DayStyle(cal, false));
     for (int row = 0; row < MonthGridRows; ++row)
         grid.At(row, 0).Text =
-            Texts::WeekDayAbbrs[Arith::Mod(row + Calc::FirstWeekDay[cal] - 1, 7) + 1];
+            Texts::WeekDayAbbrs[Calc::Arith::Mod(row + Calc::FirstWeekDay[cal] - 1, 7) + 1];
     const int32_t month = Calc::CalDates[cal][Calc::Month];
     for (int32_t day = 1; day <= Calc::MonthDays(cal, month); ++day) {
         const auto [row, col] = DayCellOf(cal, day);

@@ -58,7 +58,7 @@ void MonthlyWindow::DesignColumn(int pos) {
     grid.SetCols(GridCols);
     grid.SetLeft(left);
     grid.SetTop(GridTop);
-    grid.SetGridColor(0xC0C0C0);
+    grid.SetGridColor(Start::GridLineColor);
 
     platform::Image &picture = Image1[pos];
     picture.Move(left, GridTop, PictureSide, PictureSide);
@@ -116,9 +116,9 @@ void MonthlyWindow::Form_Load() {
         platform::MSFlexGrid &grid = MSFlexGrid1[i];
         for (int row = 0; row < GridRows; ++row)
             grid.SetRowHeight(row, RowHeight);
-        grid.SetColWidth(0, WeekDayColWidth);
+        grid.SetColWidth(0, Start::WeekDayColWidth);
         for (int col = 1; col < GridCols; ++col)
-            grid.SetColWidth(col, WeekColWidth);
+            grid.SetColWidth(col, Start::WeekColWidth);
         grid.SetBackColor(Start::BackColors[Start::ColumnCals[i]]);
         grid.SetForeColor(Start::ForeColors[Start::DayText]);
         grid.SetHeight(grid.RowPos(GridRows - 1) + grid.RowHeight(GridRows - 1) + GridBorder);
@@ -139,7 +139,7 @@ void MonthlyWindow::Form_Load() {
 
 void MonthlyWindow::Form_Unload() {
     Hide();
-    ChangeCals::UpdateExitTips();
+    Frame::UpdateExitTips();
 }
 
 void MonthlyWindow::FocusToday() {

@@ -5,9 +5,11 @@
 #include "engine/ChangeCals.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
+#include "frame/MoonAgeText.h"
 #include "frame/Start.h"
 #include "frame/WindowManagement.h"
 #include "moon/Shadow.h"
+#include "platform/Input.h"
 #include "platform/Units.h"
 #include "platform/core/Alerts.h"
 #include "platform/core/Program.h"
@@ -17,17 +19,11 @@
 
 namespace {
 
-constexpr int32_t Packed(QRgb rgb) {
-    return qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16;
-}
-
 // The sky around the moon in the bitmap: the shadow must vanish into it.
-constexpr int32_t Sky = Packed(Artwork::MoonBackground);
+constexpr int32_t Sky = platform::Packed(Artwork::MoonBackground);
 // Moonlight: readable on the sky, which is all the label's corner ever shows.
-constexpr int32_t AgeInk = 200 | 214 << 8 | 236 << 16;
-constexpr int32_t SubstituteRim = 200 | 188 << 8 | 120 << 16;
-constexpr int EscapeKey = 27;
-constexpr int Minimised = 1;
+constexpr int32_t AgeInk = platform::Rgb(200, 214, 236);
+constexpr int32_t SubstituteRim = platform::Rgb(200, 188, 120);
 
 // The picture box is as large as the bitmap drawn for it.
 constexpr int PictureSide = Artwork::MoonBitmapSide * platform::TwipsPerPixel;
@@ -48,7 +44,7 @@ MoonWindow::MoonWindow()
 
     Shape1.SetFillColor(Sky);
     Shape1.SetBorderColor(Sky);
-    Shape1.SetFillStyle(moon::FillSolid);
+    Shape1.SetFillStyle(platform::FillSolid);
 
     Shape2.SetVisible(false);
     Shape2.SetBorderColor(SubstituteRim);
@@ -89,8 +85,8 @@ void MoonWindow::Form_Load() {
 }
 
 void MoonWindow::ShowSubstituteDisc() {
-    Shape2.SetShape(moon::ShapeCircle);
-    Shape2.SetFillStyle(moon::FillSolid);
+    Shape2.SetShape(platform::ShapeCircle);
+    Shape2.SetFillStyle(platform::FillSolid);
     Shape2.SetFillColor(Start::BackColors[3]);
     Shape2.SetBorderWidth(1);
     Shape2.SetHeight(static_cast<float>(Picture1.Height() - 60));
@@ -102,7 +98,7 @@ void MoonWindow::ShowSubstituteDisc() {
 
 void MoonWindow::ReSetForm() {
     const float age = ChangeCals::MoonAge;
-    const moon::Shadow shadow = moon::ShadowOf(age, static_cast<float>(Picture1.Width()),
+    const Moon::Shadow shadow = Moon::ShadowOf(age, static_cast<float>(Picture1.Width()),
                                                static_cast<float>(Picture1.Height()));
     Picture1.SetVisible(false);
     Shape1.SetShape(shadow.Kind);
@@ -110,28 +106,28 @@ void MoonWindow::ReSetForm() {
     Shape1.SetBorderWidth(shadow.BorderWidth);
     Shape1.SetHeight(shadow.Height);
     // A circle's box is squared from the height as the shape reports it.
-    Shape1.SetWidth(shadow.Kind == moon::ShapeCircle ? Shape1.Height() : shadow.Width);
+    Shape1.SetWidth(shadow.Kind == platform::ShapeCircle ? Shape1.Height() : shadow.Width);
     Shape1.SetTop(shadow.Top);
     Shape1.SetLeft(shadow.Left);
-    Label1.SetCaption(QString::number(age, 'f', 1));
+    Label1.SetCaption(Frame::MoonAgeTenths(age));
     Picture1.SetVisible(true);
     Picture1.update();
 }
 
 void MoonWindow::Picture1_DblClick() {
     if (frmMonthlyCal->Visible()) {
-        if (frmMonthlyCal->WindowState() == Minimised) frmMonthlyCal->SetWindowState(0);
+        if (frmMonthlyCal->WindowState() == platform::WindowMinimised)
+            frmMonthlyCal->SetWindowState(platform::WindowNormal);
         frmMonthlyCal->Show();
     } else {
         frmMonthlyCal->ReSetForm();
         ChangeCals::ChangeSource = 0;
-        int16_t cal = Calc::Jewish;
-        ChangeCals::ChangeCal(cal);
+        ChangeCals::ChangeCal(Calc::Jewish);
         frmMonthlyCal->Show();
     }
-    ChangeCals::SetExitTips();
+    Frame::SetExitTips();
 }
 
 void MoonWindow::Picture1_KeyPress(int &charCode) {
-    if (charCode == EscapeKey) Hide();
+    if (charCode == platform::KeyEscape) Hide();
 }

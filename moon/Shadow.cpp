@@ -1,14 +1,22 @@
 #include "moon/Shadow.h"
 
+#include "engine/ChangeCals.h"
+#include "platform/ShapeStyle.h"
+
 #include <cmath>
 
-namespace moon {
+namespace Moon {
+
+using platform::FillSolid;
+using platform::FillTransparent;
+using platform::ShapeCircle;
+using platform::ShapeRectangle;
 
 namespace {
 
 // The shadow's frame reaches 60 twips past the picture, and 2 % further down
 // so that the circles' poles clear the moon's rim.
-struct Frame {
+struct ShadowFrame {
     float W;
     float H;
     float Hh;
@@ -23,11 +31,11 @@ Shadow Rectangle(std::optional<int> fill, float left, float width, float height)
 // half-height Hh that reaches x past that line; the gibbous circles are a
 // quarter of the frame larger, so that their wide border lies over the dark
 // side while the lit side stays inside them.
-float Radius(const Frame &f, float x) {
+float Radius(const ShadowFrame &f, float x) {
     return (f.Hh * f.Hh + x * x) * 0.5f / x;
 }
 
-Shadow Circle(const Frame &f, int fill, int border, float left, float radius) {
+Shadow Circle(const ShadowFrame &f, int fill, int border, float left, float radius) {
     const float side = 2 * radius;
     return {ShapeCircle, fill, border, left, (f.H - side) / 2 - f.PH / 60, side, side};
 }
@@ -35,10 +43,10 @@ Shadow Circle(const Frame &f, int fill, int border, float left, float radius) {
 } // namespace
 
 Shadow ShadowOf(float age, float pictureWidth, float pictureHeight) {
-    const float S = SynodicMonth;
+    const float S = ChangeCals::SynodicMonth;
     const float A = age;
     const float H = (pictureHeight + 60) * 1.02f;
-    const Frame f{pictureWidth + 60, H, H / 2, pictureHeight};
+    const ShadowFrame f{pictureWidth + 60, H, H / 2, pictureHeight};
     const float W = f.W;
     const float quarter = S / 4;
     const float half = S / 2;
@@ -77,4 +85,4 @@ Shadow ShadowOf(float age, float pictureWidth, float pictureHeight) {
     return Rectangle(FillSolid, 0, W, H);
 }
 
-} // namespace moon
+} // namespace Moon

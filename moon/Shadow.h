@@ -1,8 +1,7 @@
 // The shadow over the moon picture: which part of the moon is dark at a given
 // age, as one shape (a rectangle or a circle) in the picture's twips.
-//  - SynodicMonth: 29.530588 in single precision, the length the engine uses
 //  - ShadowOf(age, pictureWidth, pictureHeight): the shape for a moon age in
-//    [0, SynodicMonth)
+//    [0, ChangeCals::SynodicMonth), in the kinds and fill styles of ShapeStyle.h
 //
 // Every intermediate value is single precision, so that the phase changes on
 // exactly the same day as the engine's single-precision age says.
@@ -10,15 +9,7 @@
 
 #include <optional>
 
-namespace moon {
-
-inline constexpr float SynodicMonth = 29.530588f;
-
-// Shape kinds and fill styles of the window toolkit.
-inline constexpr int ShapeRectangle = 0;
-inline constexpr int ShapeCircle = 3;
-inline constexpr int FillSolid = 0;
-inline constexpr int FillTransparent = 1;
+namespace Moon {
 
 struct Shadow {
     int Kind;
@@ -36,4 +27,4 @@ struct Shadow {
 
 Shadow ShadowOf(float age, float pictureWidth, float pictureHeight);
 
-} // namespace moon
+} // namespace Moon

@@ -1,5 +1,7 @@
 #include "App.h"
 
+#include "platform/core/Program.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
@@ -16,10 +18,9 @@ constexpr double DialogFontPoints = 8.25;
 } // namespace
 
 void InitApplication() {
-    QApplication::setApplicationName(AppTitle());
-    QApplication::setOrganizationName(AppTitle());
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(AppMajor()).arg(AppMinor()).arg(AppRevision()));
+    QApplication::setApplicationName(ProgramTitle());
+    QApplication::setOrganizationName(ProgramTitle());
+    QApplication::setApplicationVersion(ProgramVersion());
     // Fusion draws the same everywhere and honours the colours the windows give
     // their buttons and lists.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -29,19 +30,6 @@ void InitApplication() {
     QApplication::setFont(font);
     // The program ends when its own rules say so, not when a last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-}
-
-QString AppTitle() {
-    return QStringLiteral("Orvanta");
-}
-int AppMajor() {
-    return ORVANTA_VERSION_MAJOR;
-}
-int AppMinor() {
-    return ORVANTA_VERSION_MINOR;
-}
-int AppRevision() {
-    return ORVANTA_VERSION_PATCH;
 }
 
 } // namespace platform

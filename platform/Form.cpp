@@ -31,17 +31,17 @@ bool Form::Exposed() const {
 }
 
 int Form::WindowState() const {
-    if (windowState() & Qt::WindowMinimized) return 1;
-    if (windowState() & Qt::WindowMaximized) return 2;
-    return 0;
+    if (windowState() & Qt::WindowMinimized) return WindowMinimised;
+    if (windowState() & Qt::WindowMaximized) return WindowMaximised;
+    return WindowNormal;
 }
 
 void Form::SetWindowState(int state) {
     const Qt::WindowStates others =
         windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
-    setWindowState(state == 1   ? others | Qt::WindowMinimized
-                   : state == 2 ? others | Qt::WindowMaximized
-                                : others);
+    setWindowState(state == WindowMinimised   ? others | Qt::WindowMinimized
+                   : state == WindowMaximised ? others | Qt::WindowMaximized
+                                              : others);
 }
 
 int Form::Left() const {

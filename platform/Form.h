@@ -9,7 +9,8 @@
 //    the program never placed anew each time), Hide, EverShown (shown at least once),
 //    Visible (shown, minimised or not), Refresh (repaint now, handling no other
 //    event), Exposed (the window system shows the window: mapped and not hidden)
-//  - WindowState 0 normal, 1 minimised, 2 maximised (read and written, hidden too)
+//  - WindowState WindowNormal, WindowMinimised, WindowMaximised (0, 1, 2; read and
+//    written, hidden too)
 //  - Caption; Left/Top/Width/Height: the outer frame, in twips; ScaleWidth /
 //    ScaleHeight: the inner area. Outer minus inner is whatever the window manager
 //    adds around the window: 0 before the window is first shown and on platforms
@@ -26,6 +27,10 @@
 #include <cstdint>
 
 namespace platform {
+
+constexpr int WindowNormal = 0;
+constexpr int WindowMinimised = 1;
+constexpr int WindowMaximised = 2;
 
 class FormRefBase;
 

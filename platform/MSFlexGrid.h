@@ -7,11 +7,11 @@
 //  - current cell: Row, Col; CellBackColor, CellForeColor, CellFontBold and
 //    CellAlignment format the current cell only and read back what was last written
 //    to it (CellBackColor / CellForeColor read 0 for a cell without a colour of its
-//    own); CellAlignment 0..8 as the classic grid numbers them (4 centres both ways),
-//    9 "general" (the default: numbers to the right, other text to the left);
-//    CellSelected marks the current cell as the one the window shows as chosen (the
-//    selected day): it changes no pixel, and assistive technology reports that cell
-//    as selected (IsSelectedCell)
+//    own); CellAlignment 0..8 as the classic grid numbers them (AlignCentreCentre,
+//    4, centres both ways), 9 "general" (the default: numbers to the right, other text to the
+//    left); CellSelected marks the current cell as the one the window shows as chosen (the selected
+//    day): it changes no pixel, and assistive technology reports that cell as selected
+//    (IsSelectedCell)
 //  - whole grid: BackColor (cells without a colour of their own, and the area past the
 //    last cell), ForeColor, GridColor (packed colours), Clear (every text and format),
 //    MergeCells / MergeRow(i)
@@ -56,6 +56,8 @@ class MSFlexGrid : public Control<QWidget> {
     Q_OBJECT
 
   public:
+    static constexpr int AlignCentreCentre = 4;
+
     MSFlexGrid(QWidget *parent, const QString &name);
 
     int Rows() const { return rows_; }

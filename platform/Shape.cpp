@@ -5,14 +5,6 @@
 
 namespace platform {
 
-namespace {
-
-constexpr int Square = 1;
-constexpr int Oval = 2;
-constexpr int Circle = 3;
-
-} // namespace
-
 Shape::Shape(QWidget *parent, const QString &name) : Control(parent, name) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     Relayout();
@@ -95,7 +87,7 @@ void Shape::Relayout() {
 void Shape::paintEvent(QPaintEvent *) {
     if (bounds_.isEmpty()) return;
     QRectF outline(Margin(), Margin(), bounds_.width(), bounds_.height());
-    if (shape_ == Square || shape_ == Circle) {
+    if (shape_ == ShapeSquare || shape_ == ShapeCircle) {
         const qreal side = std::min(outline.width(), outline.height());
         QRectF box(0, 0, side, side);
         box.moveCenter(outline.center());
@@ -108,8 +100,8 @@ void Shape::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setPen(
         QPen(ToQColor(borderColor_), borderWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(fillStyle_ == 0 ? QBrush(ToQColor(fillColor_)) : QBrush(Qt::NoBrush));
-    if (shape_ == Oval || shape_ == Circle) {
+    painter.setBrush(fillStyle_ == FillSolid ? QBrush(ToQColor(fillColor_)) : QBrush(Qt::NoBrush));
+    if (shape_ == ShapeOval || shape_ == ShapeCircle) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.drawEllipse(outline);
     } else {

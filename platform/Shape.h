@@ -1,7 +1,7 @@
 // Shape: a rectangle or circle drawn over its container (a window or a picture box).
-//  - SetShape: 0 rectangle, 1 square, 2 oval, 3 circle (square and circle take the
-//    shorter side and sit centred in the bounds)
-//  - SetFillStyle: 0 solid in the FillColor, 1 transparent (the default)
+//  - SetShape: ShapeRectangle, ShapeSquare, ShapeOval, ShapeCircle (ShapeStyle.h;
+//    square and circle take the shorter side and sit centred in the bounds)
+//  - SetFillStyle: FillSolid in the FillColor, FillTransparent (the default)
 //  - SetFillColor, SetBorderColor (packed colours); SetBorderWidth in pixels, the
 //    border centred on the outline, as wide as asked
 //  - Left/Top/Width/Height in twips as single-precision values; a value reads back
@@ -10,6 +10,7 @@
 #pragma once
 
 #include "Control.h"
+#include "ShapeStyle.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -50,8 +51,8 @@ class Shape : public Control<QWidget> {
     void Relayout();
 
     QRect bounds_; // the outline, in the container's pixels
-    int shape_ = 0;
-    int fillStyle_ = 1;
+    int shape_ = ShapeRectangle;
+    int fillStyle_ = FillTransparent;
     int32_t fillColor_ = 0;
     int32_t borderColor_ = 0;
     int borderWidth_ = 1;

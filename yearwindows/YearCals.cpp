@@ -17,8 +17,6 @@ namespace YearCals {
 
 namespace {
 
-constexpr int WeekDayColWidth = 345;
-constexpr int WeekColWidth = 300;
 constexpr int DayRowHeight = 195;
 constexpr int HeaderRowHeight = 360;
 // Merge neighbouring cells within the marked rows only.
@@ -30,8 +28,6 @@ constexpr int GridRightMargin = 8 + 30;
 // The Jewish grid's room beside its last week column, in a leap and a common year.
 constexpr int JewishLeapMargin = 30;
 constexpr int JewishCommonMargin = 60;
-constexpr int CentreCentre = 4;
-constexpr int32_t GridLines = 0xC0C0C0;
 
 void PaintDay(platform::MSFlexGrid &grid, CellPlace at, bool selected, int16_t cal) {
     const platform::CellStyle style =
@@ -74,9 +70,9 @@ int16_t OtherCalendar(int16_t cal, int index) {
 void LoadYearForm(YearWindow &window, int16_t cal) {
     window.SetCaption(QString::fromStdString(Texts::CalendarNames[cal]));
     platform::MSFlexGrid &grid = window.MSFlexGrid1;
-    grid.SetColWidth(0, WeekDayColWidth);
+    grid.SetColWidth(0, Start::WeekDayColWidth);
     for (int col = 1; col < grid.Cols(); ++col)
-        grid.SetColWidth(col, WeekColWidth);
+        grid.SetColWidth(col, Start::WeekColWidth);
     for (int row = 0; row < DrawnRows; ++row)
         grid.SetRowHeight(row, DayRowHeight);
     grid.SetMergeCells(MergeWithinRows);
@@ -86,7 +82,7 @@ void LoadYearForm(YearWindow &window, int16_t cal) {
     }
     grid.SetBackColor(Start::BackColors[cal]);
     grid.SetForeColor(Start::ForeColors[Start::DayText]);
-    grid.SetGridColor(GridLines);
+    grid.SetGridColor(Start::GridLineColor);
     const int lastRow = grid.Rows() - 2;
     const int lastCol = grid.Cols() - 2;
     grid.SetHeight(grid.RowPos(lastRow) + grid.RowHeight(lastRow) + GridBottomMargin);
@@ -152,7 +148,7 @@ void SetYearGrid(YearWindow &window, int16_t cal) {
             if (cell.kind != CellKind::Header) continue;
             grid.SetRow(row);
             grid.SetCol(col);
-            grid.SetCellAlignment(CentreCentre);
+            grid.SetCellAlignment(platform::MSFlexGrid::AlignCentreCentre);
             grid.SetCellFontBold(true);
             grid.SetCellForeColor(Start::ForeColors[Start::HeaderText]);
         }
@@ -161,7 +157,8 @@ void SetYearGrid(YearWindow &window, int16_t cal) {
     Start::GridSel[cal][1] = static_cast<int16_t>(year.selected.row);
     Start::GridSel[cal][2] = static_cast<int16_t>(year.selected.col);
 
-    if (cal == Calc::Jewish && window.WindowState() != 1) JewishWidth(window);
+    if (cal == Calc::Jewish && window.WindowState() != platform::WindowMinimised)
+        JewishWidth(window);
     grid.SetRedraw(true);
     grid.Refresh();
     platform::SetMousePointer(platform::MousePointerDefault);
@@ -176,8 +173,7 @@ void SelectDay(YearWindow &window, int16_t cal) {
     Calc::CalDates[cal][Calc::Day] = picked->day;
     Calc::CalDates[cal][Calc::Month] = picked->month;
     ChangeCals::ChangeSource = cal;
-    int16_t source = cal;
-    ChangeCals::ChangeCal(source);
+    ChangeCals::ChangeCal(cal);
     Start::Updating = false;
 }
 
@@ -185,7 +181,7 @@ void UnloadYearForm(YearWindow &window, int16_t cal) {
     Start::GridYearBounds[cal][1] = 0;
     Start::GridYearBounds[cal][2] = 0;
     window.Hide();
-    ChangeCals::UpdateExitTips();
+    Frame::UpdateExitTips();
 }
 
 void JewishWidth(YearWindow &window) {

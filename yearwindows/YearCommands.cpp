@@ -105,8 +105,8 @@ void YearCommand(YearWindow &window, int16_t cal, int index) {
         frmAbout->Show();
         break;
     case Close:
-        ChangeCals::CloseWindow(window, cal);
-        ChangeCals::UpdateExitTips();
+        Frame::CloseWindow(window, cal);
+        Frame::UpdateExitTips();
         break;
     }
     Start::Updating = false;
@@ -115,19 +115,20 @@ void YearCommand(YearWindow &window, int16_t cal, int index) {
 void ShowMoon() {
     if (!frmMoon->Visible()) frmMoon->ReSetForm();
     frmMoon->Show();
-    frmMoon->SetWindowState(0);
+    frmMoon->SetWindowState(platform::WindowNormal);
 }
 
 void ShowMonthly() {
     if (frmMonthlyCal->Visible()) {
-        if (frmMonthlyCal->WindowState() == 1) frmMonthlyCal->SetWindowState(0);
+        if (frmMonthlyCal->WindowState() == platform::WindowMinimised)
+            frmMonthlyCal->SetWindowState(platform::WindowNormal);
         frmMonthlyCal->Show();
     } else {
         frmMonthlyCal->ReSetForm();
         ChangeFromWindow(0, Calc::Jewish);
         frmMonthlyCal->Show();
     }
-    ChangeCals::SetExitTips();
+    Frame::SetExitTips();
 }
 
 } // namespace YearCals

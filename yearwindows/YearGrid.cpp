@@ -22,8 +22,8 @@ bool LeapLayout(int16_t cal) {
 
 // Blank cells before day 1 of the month in its first week column, 0..6.
 int LeadingBlanks(int16_t cal, int32_t month) {
-    return Arith::FloorMod(Calc::MonthStartWeekDay(cal, month) + WeekDays - Calc::FirstWeekDay[cal],
-                           WeekDays);
+    return Calc::Arith::FloorMod(
+        Calc::MonthStartWeekDay(cal, month) + WeekDays - Calc::FirstWeekDay[cal], WeekDays);
 }
 
 const QString &DayText(int32_t day) {
@@ -37,7 +37,7 @@ const QString &DayText(int32_t day) {
 }
 
 QString WeekDayLabel(int16_t cal, int k) {
-    const int weekDay = Arith::FloorMod(k + Calc::FirstWeekDay[cal] - 1, WeekDays) + 1;
+    const int weekDay = Calc::Arith::FloorMod(k + Calc::FirstWeekDay[cal] - 1, WeekDays) + 1;
     return QString::fromStdString(Texts::WeekDayAbbrs[weekDay]);
 }
 

@@ -41,8 +41,8 @@ constexpr int PictureLeft = 1448;
 constexpr int PictureTop = 2040;
 constexpr int PictureSide = 3000;
 
-// Text of the year list: red 80, green 40, blue 00.
-constexpr int32_t YearListForeColor = 0x004080;
+// Text of the year list: a dark brown.
+constexpr int32_t YearListForeColor = platform::Rgb(128, 64, 0);
 
 constexpr int ExitIndex = 6;
 
@@ -147,7 +147,8 @@ void YearWindow::Form_Unload() {
 }
 
 void YearWindow::Form_Resize() {
-    if (CalendarId == Calc::Jewish && WindowState() == 0) YearCals::JewishWidth(*this);
+    if (CalendarId == Calc::Jewish && WindowState() == platform::WindowNormal)
+        YearCals::JewishWidth(*this);
 }
 
 void YearWindow::SetYearForm() {
@@ -162,13 +163,12 @@ void YearWindow::Command1_Click(int index) {
     YearForm &other = *YearWindowOf(YearCals::OtherCalendar(CalendarId, index));
     other.SetYearForm();
     other.Show();
-    ChangeCals::SetExitTips();
+    Frame::SetExitTips();
 }
 
 void YearWindow::Command1_MouseDown(int index, int button) {
     if (index == ExitIndex && button == platform::MouseRight) {
-        int16_t window = CalendarId;
-        ChangeCals::ExitProgram(window);
+        Frame::ExitProgram(CalendarId);
     }
 }
 

@@ -4,8 +4,8 @@
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/Pictures.h"
-#include "platform/App.h"
 #include "platform/Screen.h"
+#include "platform/core/Program.h"
 
 #include <QIcon>
 #include <QSize>
@@ -62,16 +62,15 @@ AboutWindow::AboutWindow()
 }
 
 void AboutWindow::Form_Load() {
-    SetCaption(QStringLiteral("About Orvanta"));
-    Label1[1].SetCaption(QStringLiteral("Orvanta"));
+    SetCaption(QStringLiteral("About ") + platform::ProgramTitle());
+    Label1[1].SetCaption(platform::ProgramTitle());
     Label1[2].SetCaption(QStringLiteral("Version "));
     Label1[3].SetCaption(QStringLiteral("Calendar exercise") + CrLf + CrLf + CrLf + FreeText +
                          CrLf + CrLf + QStringLiteral("E-mail: ") + EMail + CrLf +
                          QStringLiteral("Web site: ") + WebSite);
-    Label1[2].SetCaption(Label1[2].Caption() + QString::number(platform::AppMajor()) + '.' +
-                         QString::number(platform::AppMinor()) + '.' +
-                         QString::number(platform::AppRevision()));
-    if (Start::ShowTips != 0) cmdOK.SetToolTipText(QString::fromStdString(Texts::StringTexts[Texts::TextClose]));
+    Label1[2].SetCaption(Label1[2].Caption() + platform::ProgramVersion());
+    if (Start::ShowTips != 0)
+        cmdOK.SetToolTipText(QString::fromStdString(Texts::StringTexts[Texts::TextClose]));
     SetTop((platform::ScreenHeight() - Height()) / 3);
     SetLeft((platform::ScreenWidth() - Width()) / 2);
 }

@@ -120,9 +120,9 @@ void OptionsWindow::ApplySettings() {
 
 void OptionsWindow::ApplyTips() {
     if (Start::ShowTips != 0) {
-        ChangeCals::SetToolTips();
-        ChangeCals::UpdateExitTips();
+        Frame::SetToolTips();
+        Frame::UpdateExitTips();
     } else {
-        ChangeCals::ClearToolTips();
+        Frame::ClearToolTips();
     }
 }

@@ -18,8 +18,8 @@ QString ProgramTitle() {
     return QStringLiteral("Orvanta");
 }
 
-Version ProgramVersion() {
-    return {ORVANTA_VERSION_MAJOR, ORVANTA_VERSION_MINOR, ORVANTA_VERSION_REVISION};
+QString ProgramVersion() {
+    return QStringLiteral(ORVANTA_VERSION);
 }
 
 QString ProgramFolder() {

@@ -1,7 +1,7 @@
 // What the program knows about itself:
 // - ProgramTitle(): "Orvanta", the caption of its messages and the name under
 //   which its settings are stored
-// - ProgramVersion(): major, minor and revision
+// - ProgramVersion(): "major.minor.revision" as the build gives it (1.0.17)
 // - ProgramFolder(): where the language files and the moon picture live: the
 //   installed data folder (share/orvanta beside the bin/ that holds the
 //   executable) when it exists, else the executable's own folder, as in the build
@@ -13,14 +13,8 @@
 
 namespace platform {
 
-struct Version {
-    int Major;
-    int Minor;
-    int Revision;
-};
-
 QString ProgramTitle();
-Version ProgramVersion();
+QString ProgramVersion();
 QString ProgramFolder();
 void SetProgramFolder(const QString &folder);
 

@@ -1,6 +1,7 @@
 #include "frame/Language.h"
 
 #include "engine/Calc.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 #include "platform/core/AlertRecorder.h"
 #include "platform/core/Program.h"
@@ -242,7 +243,7 @@ class JewishMonthNames : public LanguageFiles {
 
     void SetUp() override {
         LanguageFiles::SetUp();
-        Calc::InitCalendarTables();
+        Calc::StartEngine({});
         WriteLanguage("Francais", "[JMONTHS]\n1=Tichri\n2=Hechvan\n3=Kislev\n4=Tevet\n"
                                   "5=Chevat\n6=Ader\n7=Nissan\n8=Iyar\n9=Sivan\n10=Tamouz\n"
                                   "11=Av\n12=Eloul\n");

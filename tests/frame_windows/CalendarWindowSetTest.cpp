@@ -52,7 +52,7 @@ TEST_F(CalendarWindows, AVisibilityTestCreatesADestroyedWindowAtItsSavedPlace) {
     frmGregorian.Destroy();
     ASSERT_FALSE(frmGregorian.Exists());
 
-    EXPECT_FALSE(ChangeCals::CalendarWindows().YearWindowShown(2));
+    EXPECT_FALSE(Frame::CalendarWindows().YearWindowShown(2));
 
     ASSERT_TRUE(frmGregorian.Exists());
     EXPECT_EQ(frmGregorian->Top(), 600);

@@ -2,6 +2,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/ProgramEnd.h"
@@ -32,8 +33,8 @@ FakeMonthly::FakeMonthly()
     SetWidth(9000);
     SetHeight(6000);
     connect(&Command1[5], &platform::CommandButton::Click, this, [this] {
-        ChangeCals::CloseWindow(*this, 0);
-        ChangeCals::UpdateExitTips();
+        Frame::CloseWindow(*this, 0);
+        Frame::UpdateExitTips();
     });
 }
 
@@ -59,7 +60,7 @@ void FakeMonthly::Form_Load() {
 
 void FakeMonthly::Form_Unload() {
     Hide();
-    ChangeCals::UpdateExitTips();
+    Frame::UpdateExitTips();
 }
 
 FakeYear::FakeYear(int16_t cal)
@@ -79,7 +80,7 @@ void FakeYear::Form_Load() {
 
 void FakeYear::Form_Unload() {
     Hide();
-    ChangeCals::UpdateExitTips();
+    Frame::UpdateExitTips();
 }
 
 FakeMoon::FakeMoon() : MoonForm(QStringLiteral("frmMoon")) {
@@ -108,9 +109,8 @@ void FrameTest::SetUp() {
     platform::SetSettingsFile(Folder.filePath("Orvanta.conf"));
     platform::SetProgramFolder(Folder.path());
     Start::ResetState();
-    Calc::Reset();
     ChangeCals::Reset();
-    Texts::LoadEnglish();
+    Calc::StartEngine({});
     Start::FillColors();
     Start::ShowTips = 1;
     Start::LanguageName = Texts::EnglishDefault;
@@ -119,7 +119,7 @@ void FrameTest::SetUp() {
         Start::WinLeft[index] = Start::NoPosition;
     }
     Calls.clear();
-    ChangeCals::SetEndHandler([this] {
+    Frame::SetEndHandler([this] {
         ++Ends;
         PositionsAtEnd = ReadStoredPositions();
         StoreAtEnd = StoreText();
@@ -132,9 +132,9 @@ void FrameTest::SetUp() {
 void FrameTest::TearDown() {
     // As the program does at its end: the window procedures fall quiet first, so
     // that taking the windows down cannot bring any back.
-    ChangeCals::EndProgram();
+    Frame::EndProgram();
     platform::DestroyAllForms();
-    ChangeCals::SetEndHandler({});
+    Frame::SetEndHandler({});
     ChangeCals::SetWindows(nullptr);
     platform::SetClock({});
     platform::SetProgramFolder({});

@@ -6,6 +6,7 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
+#include "engine/StartEngine.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/Tooltips.h"
@@ -32,13 +33,9 @@ class Options : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
-        Calc::InitCalendarTables();
-        Calc::MoslemType = 1;
-        Calc::SetMoslemType();
-        for (int16_t cal = 1; cal <= 4; ++cal) {
-            Calc::FirstWeekDay[cal] = 1;
+        Calc::StartEngine({.firstWeekDay = {1, 1, 1, 1}});
+        for (int16_t cal = 1; cal <= 4; ++cal)
             Start::ColumnCals[cal] = cal;
-        }
         Calc::CalDates[Calc::Gregorian][Calc::Day] = 6;
         Calc::CalDates[Calc::Gregorian][Calc::Month] = 12;
         Calc::CalDates[Calc::Gregorian][Calc::Year] = 2026;
@@ -196,8 +193,8 @@ TEST_F(Options, TipsOffAndOnAgain) {
     realYears_ = true;
     frmJulian->Show();
     frmMoslem->Show();
-    ChangeCals::SetToolTips();
-    ChangeCals::UpdateExitTips();
+    Frame::SetToolTips();
+    Frame::UpdateExitTips();
     OptionsWindow &off = Open();
     off.Check1.SetValue(0);
     Apply(off);
@@ -211,7 +208,7 @@ TEST_F(Options, TipsOffAndOnAgain) {
     EXPECT_EQ(Tip(*frmJulian, "Command1_6").toStdString(),
               Texts::StringTexts[Texts::TipExitTwoButtons]);
     frmJulian->Hide();
-    ChangeCals::UpdateExitTips();
+    Frame::UpdateExitTips();
     EXPECT_EQ(Tip(*frmMoslem, "Command1_6"), "Exit");
 }
 
@@ -219,7 +216,7 @@ TEST_F(Options, TipsOffAndOnAgain) {
 // name the other three calendars.
 TEST_F(Options, YearWindowsNameTheOtherCalendars) {
     realYears_ = true;
-    ChangeCals::SetToolTips();
+    Frame::SetToolTips();
     const char *const expected[5][3] = {
         {},
         {"Gregorian calendar", "Jewish calendar", "Moslem calendar"},

@@ -47,11 +47,11 @@ class WindowManagement : public FrameTest {
 
 TEST_F(WindowManagement, MoonWindowIsNeverCounted) {
     frmMoon->Show();
-    EXPECT_EQ(ChangeCals::CountVisibleWindows(), 0);
+    EXPECT_EQ(Frame::CountVisibleWindows(), 0);
     frmMonthlyCal->Show();
     frmJewish->Show();
     frmJewish->SetWindowState(1);
-    EXPECT_EQ(ChangeCals::CountVisibleWindows(), 2);
+    EXPECT_EQ(Frame::CountVisibleWindows(), 2);
 }
 
 TEST_F(WindowManagement, ExitSavesEveryPositionThenEnds) {
@@ -70,7 +70,7 @@ TEST_F(WindowManagement, ExitSavesEveryPositionThenEnds) {
     frmMoon->SetLeft(40005);
 
     int16_t window = 2;
-    ChangeCals::ExitProgram(window);
+    Frame::ExitProgram(window);
 
     EXPECT_EQ(Ends, 1);
     const StoredPositions expected{{"Julian", {"150", "300"}},   {"Gregorian", {"300", "600"}},
@@ -89,7 +89,7 @@ TEST_F(WindowManagement, WindowsNeverShownAreSavedAsTheyWereRead) {
     frmMonthlyCal->SetLeft(1500);
 
     int16_t window = 0;
-    ChangeCals::ExitProgram(window);
+    Frame::ExitProgram(window);
 
     const std::pair<QString, QString> none{"32737", "32737"};
     const StoredPositions expected{
@@ -104,7 +104,7 @@ TEST_F(WindowManagement, ExitClosesEveryWindowButTheMinimised) {
     frmAbout->Show();
 
     int16_t window = 0;
-    ChangeCals::ExitProgram(window);
+    Frame::ExitProgram(window);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     EXPECT_EQ(Ends, 1);
@@ -121,15 +121,15 @@ TEST_F(WindowManagement, NothingIsWrittenAfterTheEnd) {
     frmMonthlyCal->Show();
     frmJulian->Show();
     int16_t window = 1;
-    ChangeCals::ExitProgram(window);
+    Frame::ExitProgram(window);
     const QString storeAtEnd = StoreAtEnd;
 
     // Whatever the windows still do once the program has ended changes nothing.
     frmMonthlyCal->Show();
     frmMonthlyCal->SetTop(3000);
-    ChangeCals::ExitProgram(window);
-    ChangeCals::CloseWindow(*frmMonthlyCal, 0);
-    ChangeCals::UpdateExitTips();
+    Frame::ExitProgram(window);
+    Frame::CloseWindow(*frmMonthlyCal, 0);
+    Frame::UpdateExitTips();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     EXPECT_EQ(Ends, 1);
@@ -152,7 +152,7 @@ TEST_F(WindowManagement, LeftClickOnTheLastVisibleWindowSavesAndEnds) {
 // The windows refuse the close that QCoreApplication::quit offers them first, so a
 // program ended by quit() ran on.
 TEST_F(WindowManagement, EndStopsTheEventLoopThoughWindowsRefuseToClose) {
-    ChangeCals::SetEndHandler({});
+    Frame::SetEndHandler({});
     frmMonthlyCal->Show();
     QEventLoop loop;
     QTimer::singleShot(0, [] { QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton); });
@@ -160,17 +160,17 @@ TEST_F(WindowManagement, EndStopsTheEventLoopThoughWindowsRefuseToClose) {
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
 
     EXPECT_EQ(loop.exec(), 0);
-    EXPECT_TRUE(ChangeCals::ProgramEnded());
+    EXPECT_TRUE(Frame::ProgramEnded());
 }
 
 TEST_F(WindowManagement, CloseWindowHidesOneOfTwoAndTheTipsFollow) {
     frmMonthlyCal->Show();
     frmGregorian->Show();
-    ChangeCals::SetExitTips();
+    Frame::SetExitTips();
     EXPECT_EQ(ExitTips(), AllFive(SeveralTip));
 
-    ChangeCals::CloseWindow(*frmGregorian, 2);
-    ChangeCals::UpdateExitTips();
+    Frame::CloseWindow(*frmGregorian, 2);
+    Frame::UpdateExitTips();
 
     EXPECT_EQ(Ends, 0);
     EXPECT_TRUE(frmGregorian.Exists());
@@ -189,11 +189,11 @@ TEST_F(WindowManagement, TipsOffLeavesEveryExitTipAlone) {
     frmJulian->Show();
     frmJewish->Show();
 
-    ChangeCals::SetExitTips();
-    ChangeCals::CloseWindow(*frmJulian, 1);
-    ChangeCals::UpdateExitTips();
-    ChangeCals::CloseWindow(*frmJewish, 3);
-    ChangeCals::UpdateExitTips();
+    Frame::SetExitTips();
+    Frame::CloseWindow(*frmJulian, 1);
+    Frame::UpdateExitTips();
+    Frame::CloseWindow(*frmJewish, 3);
+    Frame::UpdateExitTips();
 
     EXPECT_EQ(ExitTips(), AllFive("mine"));
     EXPECT_EQ(Ends, 0);
@@ -225,7 +225,7 @@ TEST_F(WindowManagement, WindowClosedFromItsTitleBarIsSavedWhereItWouldReopen) {
     frmJulian->close();
 
     int16_t window = 0;
-    ChangeCals::ExitProgram(window);
+    Frame::ExitProgram(window);
 
     EXPECT_EQ(PositionsAtEnd.at("Julian"), std::make_pair(QString("600"), QString("900")));
 }

@@ -7,6 +7,7 @@
 #include "frame/Windows.h"
 #include "moon/Shadow.h"
 #include "platform/CommandButton.h"
+#include "platform/ShapeStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,8 +81,8 @@ float Above(float age) {
     return std::nextafter(age, 100.0f);
 }
 
-constexpr int Rectangle = moon::ShapeRectangle, Circle = moon::ShapeCircle;
-constexpr int Solid = moon::FillSolid, Clear = moon::FillTransparent;
+constexpr int Rectangle = platform::ShapeRectangle, Circle = platform::ShapeCircle;
+constexpr int Solid = platform::FillSolid, Clear = platform::FillTransparent;
 
 // Each phase's range, half a day either side of the quarters: the shadow at its first
 // and its last age, and how it is filled (none: the full moon keeps the fill it finds).
@@ -236,7 +237,7 @@ TEST_F(WithoutBitmap, SaysWhichFileIsMissingAndShowsALightYellowDiscInstead) {
               QDir(folder.path()).filePath("Moon.bmp") + "\n\nFile not found");
     EXPECT_EQ(alerts->Messages[0].Title, "Orvanta");
     ASSERT_TRUE(disc.Visible());
-    EXPECT_EQ(disc.ShapeKind(), moon::ShapeCircle);
+    EXPECT_EQ(disc.ShapeKind(), platform::ShapeCircle);
     EXPECT_EQ(disc.Left(), 30);
     EXPECT_EQ(disc.Width(), Moon().Picture1.Width() - 60);
 

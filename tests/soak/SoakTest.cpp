@@ -16,6 +16,7 @@
 #include "frame/Language.h"
 #include "frame/ProgramEnd.h"
 #include "frame/SettingsTable.h"
+#include "frame/Start.h"
 #include "monthly/MonthlyWindow.h"
 #include "moon/MoonWindow.h"
 #include "platform/FormRef.h"
@@ -67,16 +68,13 @@ class Soak : public testing::Test {
         platform::SetSettingsFile(settings_.filePath("Orvanta.conf"));
         alerts_.emplace();
         platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
-        ChangeCals::SetEndHandler([] {});
-        Calc::Reset();
+        Frame::SetEndHandler([] {});
         ChangeCals::Reset();
         Start::ResetState();
         Start::ReadSettings();
         Start::FillColors();
         Start::FillColumnLeft();
-        Calc::InitCalendarTables();
-        Start::LoadLanguage(Start::LanguageName);
-        Calc::SetMoslemType();
+        Start::StartEngineFromSettings();
         RegisterWindows({[] { return new MonthlyWindow(); },
                          [](int16_t cal) { return new YearWindow(cal); },
                          [] { return new MoonWindow(); }});
@@ -90,7 +88,7 @@ class Soak : public testing::Test {
     void TearDown() override {
         platform::DestroyAllForms();
         ChangeCals::SetWindows(nullptr);
-        ChangeCals::SetEndHandler({});
+        Frame::SetEndHandler({});
         platform::SetClock({});
         alerts_.reset();
         platform::SetSettingsFile({});

@@ -7,11 +7,11 @@
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
-#include "engine/StartEngine.h"
 #include "frame/AppState.h"
 #include "frame/Language.h"
 #include "frame/ProgramEnd.h"
 #include "frame/SettingsTable.h"
+#include "frame/Start.h"
 #include "platform/FormRef.h"
 #include "platform/core/AlertRecorder.h"
 #include "platform/core/Clock.h"
@@ -31,19 +31,18 @@ class ProgramTest : public testing::Test {
         platform::SetProgramFolder(folder.path());
         platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
         alerts.emplace();
-        ChangeCals::SetEndHandler([this] { ++programEnds; });
+        Frame::SetEndHandler([this] { ++programEnds; });
         ChangeCals::Reset();
         Start::ResetState();
         Start::ReadSettings();
         Start::FillColors();
         Start::FillColumnLeft();
-        Calc::StartEngine({});
-        Start::LoadLanguage(Start::LanguageName);
+        Start::StartEngineFromSettings();
     }
 
     void TearDown() override {
         platform::DestroyAllForms();
-        ChangeCals::SetEndHandler({});
+        Frame::SetEndHandler({});
         ChangeCals::SetWindows(nullptr);
         alerts.reset();
         platform::SetClock({});

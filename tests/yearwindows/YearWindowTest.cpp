@@ -25,7 +25,7 @@ class YearWindowTest : public ProgramTest {
                          [] { return new MoonWindow(); }});
     }
     void TearDown() override {
-        ChangeCals::EndProgram();
+        Frame::EndProgram();
         ProgramTest::TearDown();
     }
 
