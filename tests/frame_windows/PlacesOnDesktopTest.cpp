@@ -32,7 +32,7 @@ class PlacesOnDesktop : public FrameTesting::FrameTest {
         if (QGuiApplication::platformName() != QStringLiteral("xcb") || Xdotool.isEmpty())
             GTEST_SKIP() << "needs a window manager and xdotool";
         FrameTest::SetUp();
-        RegisterProgramWindows();
+        App::RegisterProgramWindows();
         // No settings yet: every window opens at the place the program gives it.
         platform::SetSteadyClock({[this] { return now_; }, [this](qint64 ms) { now_ += ms; }});
         Start::Main();
