@@ -18,8 +18,13 @@ void MonthlyWindow::ConnectColumn(int pos) {
     for (const auto &[field, fill, click] : fields) {
         connect(field, &ComboBox::GotFocus, this,
                 [this, pos, field, fill] { ColumnField_GotFocus(pos, *field, fill); });
-        connect(field, &ComboBox::DropDown, this,
-                [this, pos, field, fill] { ColumnField_DropDown(pos, *field, fill); });
+        const auto listNeeded = [this, pos, field, fill] {
+            ColumnField_DropDown(pos, *field, fill);
+        };
+        connect(field, &ComboBox::DropDown, this, listNeeded);
+        // A key steps through the list, which the focus coming back with the window
+        // finds cut down to one item.
+        connect(field, &ComboBox::KeyDown, this, listNeeded);
         connect(field, &ComboBox::Click, this, [this, pos, click] { (this->*click)(pos); });
     }
 
@@ -34,6 +39,7 @@ void MonthlyWindow::ConnectCommonFields() {
 
     connect(&Combo7, &ComboBox::GotFocus, this, [this] { FillMoonAgeCombo(); });
     connect(&Combo7, &ComboBox::DropDown, this, [this] { Combo7_DropDown(); });
+    connect(&Combo7, &ComboBox::KeyDown, this, [this] { Combo7_DropDown(); });
     connect(&Combo7, &ComboBox::Click, this, [this] { Combo7_Click(); });
 
     connect(&Combo8, &ComboBox::DropDown, this, [this] { Combo8_DropDown(); });

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QWindow>
 #include <algorithm>
-#include <utility>
 
 namespace platform {
 
@@ -18,9 +17,6 @@ Form::Form(const QString &name)
 }
 
 void Form::Show() {
-    // A window manager places a window shown again as if it were new, unless the
-    // window asks for its place.
-    if (hiddenAt_) move(*std::exchange(hiddenAt_, std::nullopt));
     show();
     raise();
     activateWindow();
@@ -62,11 +58,9 @@ int Form::Height() const {
 }
 
 void Form::SetLeft(int twips) {
-    hiddenAt_.reset();
     move(TwipsToPixels(twips), y());
 }
 void Form::SetTop(int twips) {
-    hiddenAt_.reset();
     move(x(), TwipsToPixels(twips));
 }
 
@@ -112,11 +106,6 @@ void Form::changeEvent(QEvent *event) {
 void Form::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     everShown_ = true;
-}
-
-void Form::hideEvent(QHideEvent *event) {
-    QWidget::hideEvent(event);
-    if (!event->spontaneous()) hiddenAt_ = pos();
 }
 
 void Form::closeEvent(QCloseEvent *event) {

@@ -3,9 +3,10 @@
 //    used), Form_Unload (when it is destroyed), Form_Resize (its size or its window
 //    state changed), Form_TitleBarClose (the title bar's close button; by default the
 //    window is destroyed, as the program's windows expect)
-//  - Show (without blocking; the window comes to the front and is activated; a
-//    window hidden before reopens where it was, wherever the user or the window
-//    manager had moved it), Hide, EverShown (shown at least once),
+//  - Show (without blocking; the window comes to the front and is activated; once
+//    Left or Top has been set, a window hidden before reopens where it was, wherever
+//    the user or the window manager had moved it; a window manager places a window
+//    the program never placed anew each time), Hide, EverShown (shown at least once),
 //    Visible (shown, minimised or not), Refresh (repaint now, handling no other
 //    event), Exposed (the window system shows the window: mapped and not hidden)
 //  - WindowState WindowNormal, WindowMinimised, WindowMaximised (0, 1, 2; read and
@@ -24,7 +25,6 @@
 
 #include <QWidget>
 #include <cstdint>
-#include <optional>
 
 namespace platform {
 
@@ -80,7 +80,6 @@ class Form : public QWidget {
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
   private:
     friend class FormRefBase;
@@ -88,7 +87,6 @@ class Form : public QWidget {
     QSize FrameExtra() const;
 
     bool everShown_ = false;
-    std::optional<QPoint> hiddenAt_;
 };
 
 } // namespace platform

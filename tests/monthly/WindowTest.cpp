@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, FieldChangeTest, testing::ValuesIn(FieldCases),
 struct StepCase {
     const char *name;
     const char *field;
-    int days; // what one step down the list moves
+    int days;                                   // what one step down the list moves
+    int32_t elsewhere = Gregorian(19, 3, 2024); // a Tuesday, so the week day steps on
 };
 
 class StepAfterElsewhereTest : public MonthlyWindowTest,
@@ -68,17 +69,18 @@ TEST_P(StepAfterElsewhereTest, MovesByOneUnit) {
     auto *field = Window().findChild<platform::ComboBox *>(GetParam().field);
     ASSERT_NE(field, nullptr);
     Pick(*field, field->Text());
-    const int32_t elsewhere = Gregorian(19, 3, 2024); // a Tuesday
+    const int32_t elsewhere = GetParam().elsewhere;
     GoTo(elsewhere);
     QTest::keyClick(field, Qt::Key_Down);
     ExpectShows(elsewhere + GetParam().days);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, StepAfterElsewhereTest,
-                         testing::Values(StepCase{"YearDay", "Combo4_2", 1},
-                                         StepCase{"Week", "Combo5_2", 7},
-                                         StepCase{"WeekDay", "Combo6", 1}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Steps, StepAfterElsewhereTest,
+    testing::Values(StepCase{"YearDay", "Combo4_2", 1}, StepCase{"Week", "Combo5_2", 7},
+                    StepCase{"WeekDay", "Combo6", 1}, StepCase{"MoonAge", "Combo7", 1},
+                    StepCase{"YearDayInAShorterYear", "Combo4_2", 1, Gregorian(19, 3, 2023)}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MonthlyWindowTest, AStepBeforeTheFirstDayBeepsAndRestores) {
     GoTo(Calc::MinJD[Calc::Jewish]); // a Saturday
