@@ -1,5 +1,7 @@
 #include "frame/WindowManagement.h"
 
+#include "engine/Calc.h"
+#include "engine/ChangeCals.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
 #include "frame/ProgramEnd.h"
@@ -108,6 +110,20 @@ void UpdateExitTips() {
         SetExitButtonTips(Texts::StringTexts[Texts::TipExit]);
     else
         SetExitTips();
+}
+
+void ShowMonthlyWindow() {
+    if (frmMonthlyCal->Visible()) {
+        if (frmMonthlyCal->WindowState() == platform::WindowMinimised)
+            frmMonthlyCal->SetWindowState(platform::WindowNormal);
+        frmMonthlyCal->Show();
+    } else {
+        frmMonthlyCal->ReSetForm();
+        ChangeCals::ChangeSource = 0;
+        ChangeCals::ChangeCal(Calc::Jewish);
+        frmMonthlyCal->Show();
+    }
+    SetExitTips();
 }
 
 } // namespace Frame

@@ -10,6 +10,9 @@
 //  - SetExitTips: the exit buttons' tooltip for several visible windows
 //  - UpdateExitTips: after a main window was hidden: ends the program, saving
 //    nothing, when none is visible; else the exit tooltips for the new count
+//  - ShowMonthlyWindow: a double-click's way to the monthly window: a shown one
+//    is restored from minimised and raised, a hidden one is set up afresh from
+//    the current day and shown; the exit tooltips follow
 //
 // Window numbers: 0 the monthly window, 1..4 the year window of that CalendarId.
 // Once the program has ended (see ProgramEnd.h), CloseWindow, ExitProgram,
@@ -29,5 +32,6 @@ void ExitProgram(int16_t n);
 void CloseOtherWindows(int16_t n);
 void SetExitTips();
 void UpdateExitTips();
+void ShowMonthlyWindow();
 
 } // namespace Frame

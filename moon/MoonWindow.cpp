@@ -1,7 +1,6 @@
 #include "moon/MoonWindow.h"
 
 #include "artwork/Artwork.h"
-#include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "engine/Texts.h"
 #include "frame/AppState.h"
@@ -115,17 +114,7 @@ void MoonWindow::ReSetForm() {
 }
 
 void MoonWindow::Picture1_DblClick() {
-    if (frmMonthlyCal->Visible()) {
-        if (frmMonthlyCal->WindowState() == platform::WindowMinimised)
-            frmMonthlyCal->SetWindowState(platform::WindowNormal);
-        frmMonthlyCal->Show();
-    } else {
-        frmMonthlyCal->ReSetForm();
-        ChangeCals::ChangeSource = 0;
-        ChangeCals::ChangeCal(Calc::Jewish);
-        frmMonthlyCal->Show();
-    }
-    Frame::SetExitTips();
+    Frame::ShowMonthlyWindow();
 }
 
 void MoonWindow::Picture1_KeyPress(int &charCode) {

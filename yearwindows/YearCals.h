@@ -12,8 +12,7 @@
 //    selected day's year (as its one entry while it is not filled, or when the year
 //    lies past the calendar's last one)
 //  - YearCommand: previous / next year, today, options, about, close
-//  - ShowMoon, ShowMonthly: the moon window and the monthly window opened from a
-//    year window
+//  - ShowMoon: the moon window opened from a year window
 //  - UnloadYearForm: the window is being destroyed: its grid counts as never drawn,
 //    the window hides, and the exit tooltips follow the new count of visible windows
 //    (which ends the program when it was the last one)
@@ -37,7 +36,6 @@ void YearListClick(YearWindow &window, int16_t cal);
 void KeepYearList(YearWindow &window, int16_t cal);
 void YearCommand(YearWindow &window, int16_t cal, int index);
 void ShowMoon();
-void ShowMonthly();
 void UnloadYearForm(YearWindow &window, int16_t cal);
 void JewishWidth(YearWindow &window);
 int16_t OtherCalendar(int16_t cal, int index);

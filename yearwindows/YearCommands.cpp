@@ -118,17 +118,4 @@ void ShowMoon() {
     frmMoon->SetWindowState(platform::WindowNormal);
 }
 
-void ShowMonthly() {
-    if (frmMonthlyCal->Visible()) {
-        if (frmMonthlyCal->WindowState() == platform::WindowMinimised)
-            frmMonthlyCal->SetWindowState(platform::WindowNormal);
-        frmMonthlyCal->Show();
-    } else {
-        frmMonthlyCal->ReSetForm();
-        ChangeFromWindow(0, Calc::Jewish);
-        frmMonthlyCal->Show();
-    }
-    Frame::SetExitTips();
-}
-
 } // namespace YearCals

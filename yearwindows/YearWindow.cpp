@@ -129,7 +129,8 @@ YearWindow::YearWindow(int16_t cal)
             [this] { YearCals::YearListClick(*this, CalendarId); });
     connect(&MSFlexGrid1, &platform::MSFlexGrid::MouseDown, this,
             [this](int button, int, int, int) { MSFlexGrid1_MouseDown(button); });
-    connect(&MSFlexGrid1, &platform::MSFlexGrid::DblClick, this, [] { YearCals::ShowMonthly(); });
+    connect(&MSFlexGrid1, &platform::MSFlexGrid::DblClick, this,
+            [] { Frame::ShowMonthlyWindow(); });
 }
 
 void YearWindow::Form_Load() {
