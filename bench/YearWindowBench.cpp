@@ -85,18 +85,24 @@ void HideAll() {
     FinishPainting();
 }
 
-// Only the Gregorian year window is shown: the change redraws its grid alone.
-void BM_YearGridRedraw(benchmark::State &state) {
-    HideAll();
-    ShownYearWindow(Calc::Gregorian);
+// Each iteration moves to the other of two days and waits until every shown window
+// has painted it.
+void TimeAlternatingDays(benchmark::State &state, int32_t first, int32_t second) {
     ResetPaints();
     bool next = false;
     for (auto _ : state) {
         next = !next;
-        GoTo(next ? NextYear : Day);
+        GoTo(next ? second : first);
         FinishPainting();
     }
     ReportPaints(state);
+}
+
+// Only the Gregorian year window is shown: the change redraws its grid alone.
+void BM_YearGridRedraw(benchmark::State &state) {
+    HideAll();
+    ShownYearWindow(Calc::Gregorian);
+    TimeAlternatingDays(state, Day, NextYear);
 }
 
 YearCals::YearGrid GregorianYearOf(int32_t julianDay) {
@@ -164,14 +170,7 @@ void BM_YearGridBaselineTable(benchmark::State &state) {
 void BM_HighlightMove(benchmark::State &state) {
     HideAll();
     ShownYearWindow(Calc::Gregorian);
-    ResetPaints();
-    bool next = false;
-    for (auto _ : state) {
-        next = !next;
-        GoTo(next ? NextDay : Day);
-        FinishPainting();
-    }
-    ReportPaints(state);
+    TimeAlternatingDays(state, Day, NextDay);
 }
 
 void ShowAllWindows() {
@@ -190,14 +189,7 @@ void ShowAllWindows() {
 void BM_DateChange(benchmark::State &state) {
     ShowAllWindows();
     const auto other = static_cast<int32_t>(Day + state.range(0));
-    ResetPaints();
-    bool next = false;
-    for (auto _ : state) {
-        next = !next;
-        GoTo(next ? other : Day);
-        FinishPainting();
-    }
-    ReportPaints(state);
+    TimeAlternatingDays(state, Day, other);
 }
 
 void BM_FillJewishYearList(benchmark::State &state) {
