@@ -2,21 +2,17 @@
 // that changes it until every shown window has painted, next to Qt's own calendar
 // widget doing the same in the same run; and how long a long list takes to fill, next
 // to a plain QComboBox. Run offscreen; read the medians.
+#include "app/ProgramWindows.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
-#include "frame/AppState.h"
-#include "frame/Language.h"
-#include "frame/SettingsTable.h"
 #include "frame/Start.h"
 #include "frame/Windows.h"
 #include "monthly/MonthlyWindow.h"
-#include "moon/MoonWindow.h"
 #include "platform/ComboBox.h"
 #include "platform/FormRef.h"
 #include "platform/core/AlertRecorder.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Settings.h"
-#include "yearwindows/YearWindow.h"
 
 #include "PaintPasses.h"
 
@@ -49,15 +45,8 @@ class Program {
     Program() {
         platform::SetSettingsFile(settings_.filePath("Orvanta.conf"));
         platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
-        ChangeCals::Reset();
-        Start::ResetState();
-        Start::ReadSettings();
-        Start::FillColors();
-        Start::FillColumnLeft();
-        Start::StartEngineFromSettings();
-        RegisterWindows({[] { return new MonthlyWindow(); },
-                         [](int16_t cal) { return new YearWindow(cal); },
-                         [] { return new MoonWindow(); }});
+        Start::StartWithoutSplash();
+        App::RegisterProgramWindows();
         GoTo(2460384); // 14 March 2024
         frmMonthlyCal->ReSetForm();
         frmMonthlyCal->Show();

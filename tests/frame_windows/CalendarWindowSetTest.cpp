@@ -1,7 +1,5 @@
 #include "FrameFixture.h"
 
-#include "engine/ChangeCals.h"
-#include "frame/AppState.h"
 #include "frame/CalendarWindowSet.h"
 
 namespace FrameTesting {

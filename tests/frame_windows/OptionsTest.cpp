@@ -1,26 +1,16 @@
-// The options window: what Apply writes and which windows it brings up to date,
-// and the tooltips it puts on or takes off. The monthly and moon windows are the
-// frame's stand-ins, which log their refreshes; the year windows are the real ones
-// where their tooltips are looked at.
+// The options window: what Apply writes and which windows it brings up to date, and
+// the tooltips it puts on or takes off.
 #include "FrameFixture.h"
 
-#include "engine/Calc.h"
-#include "engine/ChangeCals.h"
 #include "engine/StartEngine.h"
 #include "engine/Texts.h"
-#include "frame/AppState.h"
 #include "frame/Tooltips.h"
-#include "frame/WindowManagement.h"
 #include "frame/about/AboutWindow.h"
 #include "frame/options/OptionsWindow.h"
 #include "yearwindows/YearWindow.h"
 
-#include <QFile>
 #include <QTest>
 #include <functional>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace FrameTesting {
 namespace {
@@ -29,56 +19,37 @@ constexpr const char *German = "[CALENDARS]\n1=Julianischer Kalender\n2=Gregoria
                                "Kalender\n3=Jüdischer Kalender\n4=Islamischer "
                                "Kalender\n5=Monatskalender\n[STRINGS]\n2=Jahr\n";
 
+// Weeks start on Monday in every calendar; the day is 6 December 2026.
 class Options : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
         Calc::StartEngine({1, {1, 1, 1, 1}});
-        for (int16_t cal = 1; cal <= 4; ++cal)
-            Start::ColumnCals[cal] = cal;
-        Calc::CalDates[Calc::Gregorian][Calc::Day] = 6;
-        Calc::CalDates[Calc::Gregorian][Calc::Month] = 12;
-        Calc::CalDates[Calc::Gregorian][Calc::Year] = 2026;
-        Calc::FromGregorian();
-        Calc::ToJulian();
-        Calc::ToJewish();
-        Calc::ToMoslem();
-        ChangeCals::SetDayFacts();
-    }
-
-    YearForm *MakeYearWindow(int16_t cal) override {
-        return realYears_ ? new YearWindow(cal) : FrameTest::MakeYearWindow(cal);
+        GoTo(QDate(2026, 12, 6).toJulianDay());
     }
 
   public:
+    QString LanguageFile(const QString &name) const { return folder.filePath(name + ".lng"); }
     void WriteLanguage(const QString &name, const QByteArray &text) {
-        QFile file(Folder.filePath(name + ".lng"));
+        QFile file(LanguageFile(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
-
-    void RemoveLanguage(const QString &name) { QFile::remove(Folder.filePath(name + ".lng")); }
-
-  protected:
-    OptionsWindow &Open() {
+    static OptionsWindow &Open() {
         Start::ShowOptions();
         return *frmOptions;
     }
-
-    void Apply(OptionsWindow &window) { QTest::mouseClick(&window.Command1[1], Qt::LeftButton); }
-
-    QString Tip(QWidget &window, const char *control) {
-        auto *widget = window.findChild<QWidget *>(control);
-        return widget ? widget->toolTip() : QStringLiteral("<missing>");
+    static void Apply(OptionsWindow &window) {
+        QTest::mouseClick(&window.Command1[1], Qt::LeftButton);
     }
-
-    bool realYears_ = false;
+    bool Alerted() const { return !alerts->Messages.empty(); }
 };
 
 struct ApplyCase {
     const char *name;
     std::function<void(Options &, OptionsWindow &)> choose;
     std::vector<std::string> refreshed;
+    QString captions; // of the monthly and the Moslem window
 };
 
 class ApplyRefreshes : public Options, public testing::WithParamInterface<ApplyCase> {};
@@ -96,6 +67,7 @@ TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
     Calls.clear();
     Apply(window);
     EXPECT_EQ(Calls, GetParam().refreshed);
+    EXPECT_EQ(frmMonthlyCal->Caption() + "|" + frmMoslem->Caption(), GetParam().captions);
     EXPECT_FALSE(frmAbout.Exists());
     EXPECT_FALSE(frmOptions.Exists());
     for (const char *key : {"Type", "FirstWeekDay", "Language", "Window", "ShowTips"})
@@ -104,7 +76,7 @@ TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
         EXPECT_EQ(Start::GridYearBounds[cal][1], 0);
     // The engine holds the day in the variant chosen, and the language unless it failed.
     EXPECT_EQ(Calc::MoslemType, secondVariant ? 2 : 1);
-    EXPECT_EQ(Start::LanguageName, Alerts.Messages.empty() ? language : Texts::EnglishDefault);
+    EXPECT_EQ(Start::LanguageName, Alerted() ? Texts::EnglishDefault : language);
     const std::vector<int32_t> moslem(&Calc::CalDates[Calc::Moslem][Calc::Day],
                                       &Calc::CalDates[Calc::Moslem][Calc::YearDay]);
     Calc::ToMoslem();
@@ -113,53 +85,45 @@ TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
               moslem);
 }
 
+const std::vector<std::string> AllShown = {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm",
+                                           "frmJewish.SetYearForm"};
+
 INSTANTIATE_TEST_SUITE_P(
     Choices, ApplyRefreshes,
-    testing::Values(
-        ApplyCase{"Nothing", [](Options &, OptionsWindow &) {}, {}},
-        ApplyCase{"JewishFirstWeekDay",
-                  [](Options &, OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
-                  {"frmMonthlyCal.ReSetForm", "frmJewish.SetYearForm"}},
-        ApplyCase{"MoslemVariant",
-                  [](Options &, OptionsWindow &w) { w.Option2.SetValue(true); },
-                  {"frmMonthlyCal.ReSetForm"}},
-        // The language file vanishes before Apply: English stays, and the windows
-        // still follow the new Moslem variant.
-        ApplyCase{"MoslemVariantWithMissingLanguage",
-                  [](Options &test, OptionsWindow &w) {
-                      test.WriteLanguage("Gone", "[CALENDARS]\n1=x\n");
-                      w.Combo3.AddItem("Gone");
-                      w.Combo3.SetText("Gone");
-                      test.RemoveLanguage("Gone");
-                      w.Option2.SetValue(true);
-                  },
-                  {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm", "frmJewish.SetYearForm"}},
-        ApplyCase{"Language",
-                  [](Options &test, OptionsWindow &w) {
-                      test.WriteLanguage("German", German);
-                      w.Combo3.AddItem("German");
-                      w.Combo3.SetText("German");
-                  },
-                  {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm", "frmJewish.SetYearForm"}}),
+    testing::Values(ApplyCase{"Nothing", [](Options &, OptionsWindow &) {}, {}, "|"},
+                    ApplyCase{"JewishFirstWeekDay",
+                              [](Options &, OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
+                              {"frmMonthlyCal.ReSetForm", "frmJewish.SetYearForm"},
+                              "|"},
+                    ApplyCase{"MoslemVariant",
+                              [](Options &, OptionsWindow &w) { w.Option2.SetValue(true); },
+                              {"frmMonthlyCal.ReSetForm"},
+                              "|"},
+                    // The language file vanishes before Apply: English stays, and the windows
+                    // still follow the new Moslem variant.
+                    ApplyCase{"MoslemVariantWithMissingLanguage",
+                              [](Options &test, OptionsWindow &w) {
+                                  test.WriteLanguage("Gone", "[CALENDARS]\n1=x\n");
+                                  w.Combo3.AddItem("Gone");
+                                  w.Combo3.SetText("Gone");
+                                  QFile::remove(test.LanguageFile("Gone"));
+                                  w.Option2.SetValue(true);
+                              },
+                              AllShown, "|"},
+                    ApplyCase{"Language",
+                              [](Options &test, OptionsWindow &w) {
+                                  test.WriteLanguage("German", German);
+                                  w.Combo3.AddItem("German");
+                                  w.Combo3.SetText("German");
+                              },
+                              AllShown, "Monatskalender|Islamischer Kalender"}),
     [](const testing::TestParamInfo<ApplyCase> &info) { return info.param.name; });
-
-TEST_F(Options, AnotherLanguageRenamesTheWindows) {
-    WriteLanguage("German", German);
-    OptionsWindow &window = Open();
-    window.Combo3.SetText("German");
-    Apply(window);
-    EXPECT_EQ(Start::LanguageName, "German");
-    EXPECT_EQ(frmMonthlyCal->Caption(), "Monatskalender");
-    EXPECT_EQ(frmJulian->Caption(), "Julianischer Kalender");
-    EXPECT_EQ(frmMoslem->Caption(), "Islamischer Kalender");
-}
 
 TEST_F(Options, NoLanguageChosenKeepsTheWindowOpenAndWritesNothing) {
     Start::LanguageName = "Unlisted";
-    OptionsWindow &window = Open();
-    Apply(window);
+    Apply(Open());
     EXPECT_TRUE(frmOptions.Exists());
-    EXPECT_EQ(Alerts.Messages.size(), 1u);
+    EXPECT_EQ(alerts->Messages.size(), 1u);
     EXPECT_FALSE(StoreText().contains("ShowTips"));
 }
 
@@ -185,8 +149,18 @@ TEST_F(Options, OpenedTwiceIsOneWindowAndClosingDiscardsTheChoices) {
     EXPECT_TRUE(StoreText().isEmpty());
 }
 
-TEST_F(Options, TipsOffAndOnAgain) {
-    realYears_ = true;
+class OptionsOfRealYearWindows : public Options {
+    YearForm *MakeYearWindow(int16_t cal) override { return new YearWindow(cal); }
+};
+
+QString Tip(QWidget &window, const char *control) {
+    auto *widget = window.findChild<QWidget *>(control);
+    return widget ? widget->toolTip() : QStringLiteral("<missing>");
+}
+
+// Hidden windows carry their tooltips too, and each year window's calendar buttons
+// name the other three calendars.
+TEST_F(OptionsOfRealYearWindows, TipsOffAndOnAgain) {
     frmJulian->Show();
     frmMoslem->Show();
     Frame::SetToolTips();
@@ -203,27 +177,19 @@ TEST_F(Options, TipsOffAndOnAgain) {
     EXPECT_EQ(Tip(*frmMoslem, "Combo1"), "Year");
     EXPECT_EQ(Tip(*frmJulian, "Command1_6").toStdString(),
               Texts::StringTexts[Texts::TipExitTwoButtons]);
-    frmJulian->Hide();
-    Frame::UpdateExitTips();
-    EXPECT_EQ(Tip(*frmMoslem, "Command1_6"), "Exit");
-}
-
-// Hidden windows carry their tooltips too, and each year window's calendar buttons
-// name the other three calendars.
-TEST_F(Options, YearWindowsNameTheOtherCalendars) {
-    realYears_ = true;
-    Frame::SetToolTips();
     const char *const names[] = {"", "Julian calendar", "Gregorian calendar", "Jewish calendar",
                                  "Moslem calendar"};
     for (int16_t cal = 1; cal <= 4; ++cal) {
-        QStringList tips;
+        QStringList tips, others;
         for (const char *button : {"Command1_7", "Command1_8", "Command1_9"})
             tips << Tip(*YearWindowOf(cal), button);
-        QStringList others;
         for (int16_t other = 1; other <= 4; ++other)
             if (other != cal) others << names[other];
         EXPECT_EQ(tips, others) << cal;
     }
+    frmJulian->Hide();
+    Frame::UpdateExitTips();
+    EXPECT_EQ(Tip(*frmMoslem, "Command1_6"), "Exit");
 }
 
 } // namespace
