@@ -1,7 +1,5 @@
 #include "FrameFixture.h"
 
-#include "frame/CalendarWindowSet.h"
-
 namespace FrameTesting {
 namespace {
 
@@ -25,9 +23,7 @@ TEST_F(CalendarWindows, RefreshReachesTheShownWindowsAndTheSource) {
           "frmMonthlyCal.SetGrid 4", "frmMonthlyCal.SetCommonInfo", "frmJewish.SetYearForm",
           "frmMoon.ReSetForm"}},
     };
-    frmMonthlyCal->Show();
-    frmJewish->Show();
-    frmMoon->Show();
+    Show(frmMonthlyCal, frmJewish, frmMoon);
     for (const auto &c : cases) {
         Calls.clear();
         ChangeCals::ChangeSource = c.source;
@@ -46,20 +42,6 @@ TEST_F(CalendarWindows, ShowCalWindowShowsAYearWindowOrFocusesToday) {
     ChangeCals::ShowCalWindow(0);
     EXPECT_EQ(Calls, std::vector<std::string>{"frmMonthlyCal.FocusToday"});
     EXPECT_FALSE(frmMonthlyCal->Visible());
-}
-
-TEST_F(CalendarWindows, AVisibilityTestCreatesADestroyedWindowAtItsSavedPlace) {
-    Start::WinTop[2] = 600;
-    Start::WinLeft[2] = 900;
-    frmGregorian->Show();
-    frmGregorian->SetTop(3000);
-    frmGregorian.Destroy();
-
-    EXPECT_FALSE(Frame::CalendarWindows().YearWindowShown(2));
-
-    ASSERT_TRUE(frmGregorian.Exists());
-    EXPECT_EQ(frmGregorian->Top(), 600);
-    EXPECT_EQ(frmGregorian->Left(), 900);
 }
 
 } // namespace

@@ -35,35 +35,32 @@ QString ReadLine(QProcess &process) {
 }
 
 // Xvfb and openbox for the length of the test program.
-class Desktop {
-  public:
+struct Desktop {
+    QProcess server, manager;
+
     bool Start() {
         if (Tool("Xvfb").isEmpty() || Tool("openbox").isEmpty()) return false;
         // Xvfb picks a free display and writes its number on the descriptor given.
-        server_.start(Tool("Xvfb"),
-                      {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        const QString display = ":" + ReadLine(server_);
+        server.start(Tool("Xvfb"),
+                     {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        const QString display = ":" + ReadLine(server);
         if (display.size() < 2) return false;
         qputenv("DISPLAY", display.toLocal8Bit());
         // openbox runs its startup command once it manages the screen; its own
         // messages come first on the same channel.
-        manager_.start(Tool("openbox"), {"--sm-disable", "--startup", "echo managing"});
-        for (QString line = ReadLine(manager_); !line.isNull(); line = ReadLine(manager_))
+        manager.start(Tool("openbox"), {"--sm-disable", "--startup", "echo managing"});
+        for (QString line = ReadLine(manager); !line.isNull(); line = ReadLine(manager))
             if (line == "managing") return true;
         return false;
     }
 
     ~Desktop() {
-        for (QProcess *process : {&manager_, &server_}) {
+        for (QProcess *process : {&manager, &server}) {
             process->terminate();
             if (!process->waitForFinished(3000)) process->kill();
             process->waitForFinished(3000);
         }
     }
-
-  private:
-    QProcess server_;
-    QProcess manager_;
 };
 
 bool desktopRunning = false;
@@ -192,15 +189,10 @@ TEST_F(PlacesOnDesktop, YearWindowClosedWithItsExitButtonReopensWhereItWasMoved)
 } // namespace
 
 int main(int argc, char **argv) {
-    auto desktop = std::make_unique<Desktop>();
-    desktopRunning = desktop->Start();
+    Desktop desktop;
+    desktopRunning = desktop.Start();
     qputenv("QT_QPA_PLATFORM", desktopRunning ? "xcb" : "offscreen");
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-    }
-    desktop.reset();
-    return result;
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

@@ -21,11 +21,13 @@ inline void PrintTo(const QString &text, std::ostream *out) {
 namespace FrameTesting {
 
 inline std::vector<std::string> Calls;
+inline int Created = 0; // stand-ins made since the test began
 
 template <class Base> class Fake : public Base {
   public:
     Fake(const char *name, int16_t index, int width, int height)
         : Base(QString::fromLatin1(name)), index_(index) {
+        ++Created;
         this->SetWidth(width);
         this->SetHeight(height);
     }
@@ -35,17 +37,14 @@ template <class Base> class Fake : public Base {
 
   protected:
     void Form_Load() override { Start::PlaceWindow(*this, index_); }
-
-  private:
-    int16_t index_;
+    const int16_t index_;
 };
 
-// The main windows' exit button, with its left click's effect; unloading hides the
-// window and brings the exit tips up to date.
+// A main window: its exit button's left click and its unloading as the real ones'.
 template <class Base> class FakeMain : public Fake<Base> {
   public:
-    FakeMain(const char *name, int16_t index, int width, int height, const char *exitName)
-        : Fake<Base>(name, index, width, height), Exit(this, QString::fromLatin1(exitName)) {
+    FakeMain(const char *name, int16_t index, int width, int height, const char *exit)
+        : Fake<Base>(name, index, width, height), Exit(this, QString::fromLatin1(exit)) {
         QObject::connect(&Exit, &platform::CommandButton::Click, this, [this, index] {
             Frame::CloseWindow(*this, index == Start::MonthlyWindowIndex ? 0 : index);
             Frame::UpdateExitTips();
@@ -87,23 +86,19 @@ class FakeMoon final : public Fake<MoonForm> {
     void ReSetForm() override { Log("ReSetForm"); }
 };
 
+template <class... Refs> void Show(Refs &...windows) {
+    (windows->Show(), ...);
+}
+
 class FrameTest : public ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
         Calls.clear();
-        RegisterWindows({[this] {
-                             ++created;
-                             return new FakeMonthly();
-                         },
-                         [this](int16_t cal) {
-                             ++created;
-                             return MakeYearWindow(cal);
-                         },
-                         [this] {
-                             ++created;
-                             return new FakeMoon();
-                         }});
+        Created = 0;
+        RegisterWindows({[] { return new FakeMonthly(); },
+                         [this](int16_t cal) { return MakeYearWindow(cal); },
+                         [] { return new FakeMoon(); }});
     }
 
     // The year windows the test runs with; the stand-ins unless a test needs the real.
@@ -121,8 +116,6 @@ class FrameTest : public ProgramTest {
         QFile file(platform::SettingsFile());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
-
-    int created = 0; // windows the factories made
 };
 
 } // namespace FrameTesting

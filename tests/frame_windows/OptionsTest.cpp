@@ -9,15 +9,34 @@
 #include "frame/options/OptionsWindow.h"
 #include "yearwindows/YearWindow.h"
 
+#include <QDir>
 #include <QTest>
-#include <functional>
 
 namespace FrameTesting {
 namespace {
 
-constexpr const char *German = "[CALENDARS]\n1=Julianischer Kalender\n2=Gregorianischer "
-                               "Kalender\n3=Jüdischer Kalender\n4=Islamischer "
-                               "Kalender\n5=Monatskalender\n[STRINGS]\n2=Jahr\n";
+QString LanguageFile(const QString &name) {
+    return QDir(platform::ProgramFolder()).filePath(name + ".lng");
+}
+
+// Offers a language: its file beside the program, and its name chosen in the list.
+void Offer(OptionsWindow &window, const QString &name, const QByteArray &text) {
+    QFile file(LanguageFile(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    window.Combo3.AddItem(name);
+    window.Combo3.SetText(name);
+}
+
+OptionsWindow &Open() {
+    Start::ShowOptions();
+    return *frmOptions;
+}
+
+void Apply(OptionsWindow &window) {
+    QTest::mouseClick(&window.Command1[1], Qt::LeftButton);
+}
 
 // Weeks start on Monday in every calendar; the day is 6 December 2026.
 class Options : public FrameTest {
@@ -27,27 +46,11 @@ class Options : public FrameTest {
         Calc::StartEngine({1, {1, 1, 1, 1}});
         GoTo(QDate(2026, 12, 6).toJulianDay());
     }
-
-  public:
-    QString LanguageFile(const QString &name) const { return folder.filePath(name + ".lng"); }
-    void WriteLanguage(const QString &name, const QByteArray &text) {
-        QFile file(LanguageFile(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-    static OptionsWindow &Open() {
-        Start::ShowOptions();
-        return *frmOptions;
-    }
-    static void Apply(OptionsWindow &window) {
-        QTest::mouseClick(&window.Command1[1], Qt::LeftButton);
-    }
-    bool Alerted() const { return !alerts->Messages.empty(); }
 };
 
 struct ApplyCase {
     const char *name;
-    std::function<void(Options &, OptionsWindow &)> choose;
+    void (*choose)(OptionsWindow &);
     std::vector<std::string> refreshed;
     QString captions; // of the monthly and the Moslem window
 };
@@ -56,12 +59,9 @@ class ApplyRefreshes : public Options, public testing::WithParamInterface<ApplyC
 
 // The monthly window and the Julian and Jewish year windows are shown.
 TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-    frmJewish->Show();
-    frmAbout->Show();
+    Show(frmMonthlyCal, frmJulian, frmJewish, frmAbout);
     OptionsWindow &window = Open();
-    GetParam().choose(*this, window);
+    GetParam().choose(window);
     const bool secondVariant = window.Option2.Value();
     const QString language = window.Combo3.Text();
     Calls.clear();
@@ -76,7 +76,7 @@ TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
         EXPECT_EQ(Start::GridYearBounds[cal][1], 0);
     // The engine holds the day in the variant chosen, and the language unless it failed.
     EXPECT_EQ(Calc::MoslemType, secondVariant ? 2 : 1);
-    EXPECT_EQ(Start::LanguageName, Alerted() ? Texts::EnglishDefault : language);
+    EXPECT_EQ(Start::LanguageName, alerts->Messages.empty() ? language : Texts::EnglishDefault);
     const std::vector<int32_t> moslem(&Calc::CalDates[Calc::Moslem][Calc::Day],
                                       &Calc::CalDates[Calc::Moslem][Calc::YearDay]);
     Calc::ToMoslem();
@@ -90,31 +90,28 @@ const std::vector<std::string> AllShown = {"frmMonthlyCal.ReSetForm", "frmJulian
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, ApplyRefreshes,
-    testing::Values(ApplyCase{"Nothing", [](Options &, OptionsWindow &) {}, {}, "|"},
+    testing::Values(ApplyCase{"Nothing", [](OptionsWindow &) {}, {}, "|"},
                     ApplyCase{"JewishFirstWeekDay",
-                              [](Options &, OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
+                              [](OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
                               {"frmMonthlyCal.ReSetForm", "frmJewish.SetYearForm"},
                               "|"},
                     ApplyCase{"MoslemVariant",
-                              [](Options &, OptionsWindow &w) { w.Option2.SetValue(true); },
+                              [](OptionsWindow &w) { w.Option2.SetValue(true); },
                               {"frmMonthlyCal.ReSetForm"},
                               "|"},
                     // The language file vanishes before Apply: English stays, and the windows
                     // still follow the new Moslem variant.
                     ApplyCase{"MoslemVariantWithMissingLanguage",
-                              [](Options &test, OptionsWindow &w) {
-                                  test.WriteLanguage("Gone", "[CALENDARS]\n1=x\n");
-                                  w.Combo3.AddItem("Gone");
-                                  w.Combo3.SetText("Gone");
-                                  QFile::remove(test.LanguageFile("Gone"));
+                              [](OptionsWindow &w) {
+                                  Offer(w, "Gone", "[CALENDARS]\n1=x\n");
+                                  QFile::remove(LanguageFile("Gone"));
                                   w.Option2.SetValue(true);
                               },
                               AllShown, "|"},
                     ApplyCase{"Language",
-                              [](Options &test, OptionsWindow &w) {
-                                  test.WriteLanguage("German", German);
-                                  w.Combo3.AddItem("German");
-                                  w.Combo3.SetText("German");
+                              [](OptionsWindow &w) {
+                                  Offer(w, "German",
+                                        "[CALENDARS]\n4=Islamischer Kalender\n5=Monatskalender\n");
                               },
                               AllShown, "Monatskalender|Islamischer Kalender"}),
     [](const testing::TestParamInfo<ApplyCase> &info) { return info.param.name; });
@@ -127,15 +124,20 @@ TEST_F(Options, NoLanguageChosenKeepsTheWindowOpenAndWritesNothing) {
     EXPECT_FALSE(StoreText().contains("ShowTips"));
 }
 
+// The Moslem calendar's row first, with its own first week day.
 TEST_F(Options, RowsFollowTheColumnOrder) {
-    for (int16_t pos = 1; pos <= 4; ++pos)
+    for (int16_t pos = 1; pos <= 4; ++pos) {
         Start::ColumnCals[pos] = static_cast<int16_t>(5 - pos);
+        Calc::FirstWeekDay[pos] = pos;
+    }
     OptionsWindow &window = Open();
-    for (int row = 1; row <= 4; ++row)
+    for (int row = 1; row <= 4; ++row) {
         EXPECT_EQ(window.Label2[row].Caption().toStdString(), Texts::CalendarNames[5 - row]);
-    window.Combo1[1].SetListIndex(4);
+        EXPECT_EQ(window.Combo1[row].ListIndex(), 4 - row);
+    }
+    window.Combo1[1].SetListIndex(6);
     Apply(window);
-    EXPECT_EQ(Calc::FirstWeekDay[Calc::Moslem], 5);
+    EXPECT_EQ(Calc::FirstWeekDay[Calc::Moslem], 7);
     EXPECT_EQ(Calc::FirstWeekDay[Calc::Julian], 1);
 }
 
@@ -161,18 +163,14 @@ QString Tip(QWidget &window, const char *control) {
 // Hidden windows carry their tooltips too, and each year window's calendar buttons
 // name the other three calendars.
 TEST_F(OptionsOfRealYearWindows, TipsOffAndOnAgain) {
-    frmJulian->Show();
-    frmMoslem->Show();
+    Show(frmJulian, frmMoslem);
     Frame::SetToolTips();
     Frame::UpdateExitTips();
-    OptionsWindow &off = Open();
-    off.Check1.SetValue(0);
-    Apply(off);
-    for (const char *control : {"Command1_1", "Command1_6", "Command1_9", "Command2_0", "Combo1"})
-        EXPECT_EQ(Tip(*frmMoslem, control), "") << control;
-    OptionsWindow &on = Open();
-    on.Check1.SetValue(1);
-    Apply(on);
+    for (const int16_t show : {0, 1}) {
+        OptionsWindow &window = Open();
+        window.Check1.SetValue(show);
+        Apply(window);
+    }
     EXPECT_EQ(Tip(*frmMoslem, "Command1_1"), "Previous year");
     EXPECT_EQ(Tip(*frmMoslem, "Combo1"), "Year");
     EXPECT_EQ(Tip(*frmJulian, "Command1_6").toStdString(),
@@ -190,6 +188,11 @@ TEST_F(OptionsOfRealYearWindows, TipsOffAndOnAgain) {
     frmJulian->Hide();
     Frame::UpdateExitTips();
     EXPECT_EQ(Tip(*frmMoslem, "Command1_6"), "Exit");
+    OptionsWindow &off = Open();
+    off.Check1.SetValue(0);
+    Apply(off);
+    for (const char *control : {"Command1_1", "Command1_6", "Command1_9", "Command2_0", "Combo1"})
+        EXPECT_EQ(Tip(*frmMoslem, control), "") << control;
 }
 
 } // namespace

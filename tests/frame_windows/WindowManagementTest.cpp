@@ -6,43 +6,22 @@
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 namespace FrameTesting {
 namespace {
 
 using WindowManagement = FrameTest;
 
-std::vector<QString> ExitTips() {
-    std::vector<QString> tips{frmMonthlyCal->ExitButton().ToolTipText()};
-    for (int16_t cal = 1; cal <= 4; ++cal)
-        tips.push_back(YearWindowOf(cal)->ExitButton().ToolTipText());
-    return tips;
-}
-
 void Put(platform::Form &window, int left, int top) {
     window.SetLeft(left);
     window.SetTop(top);
-}
-
-TEST_F(WindowManagement, MoonWindowIsNeverCountedAMinimisedOneIs) {
-    frmMoon->Show();
-    EXPECT_EQ(Frame::CountVisibleWindows(), 0);
-    frmMonthlyCal->Show();
-    frmJewish->Show();
-    frmJewish->SetWindowState(platform::WindowMinimised);
-    EXPECT_EQ(Frame::CountVisibleWindows(), 2);
 }
 
 TEST_F(WindowManagement, ExitSavesEveryPositionThenClosesAllButTheMinimised) {
     for (int16_t cal = 1; cal <= 4; ++cal)
         Put(*YearWindowOf(cal), 300 * cal, 150 * cal);
     Put(*frmMonthlyCal, 1500, 750);
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-    frmJewish->Show();
-    frmMoon->Show();
-    frmAbout->Show();
+    Show(frmMonthlyCal, frmJulian, frmJewish, frmMoon, frmAbout);
     // Never shown in this run: saved as it was read, so that it goes on opening there.
     Start::WinTop[2] = 600;
     Start::WinLeft[2] = 900;
@@ -51,90 +30,82 @@ TEST_F(WindowManagement, ExitSavesEveryPositionThenClosesAllButTheMinimised) {
     Start::WinLeft[4] = -99;
     frmMoslem->SetWindowState(platform::WindowMinimised);
     // Beyond the 16-bit range: the nearest value that fits.
-    frmMoon->SetTop(-40005);
-    frmMoon->SetLeft(40005);
+    Put(*frmMoon, 40005, -40005);
 
     Frame::ExitProgram(2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(StoredPositions(), "150 300, 600 900, 450 900, 1234 -99, 750 1500, -32768 32767");
-    for (auto *ref : std::initializer_list<platform::FormRefBase *>{
-             &frmMonthlyCal, &frmJulian, &frmGregorian, &frmJewish, &frmMoon, &frmAbout})
-        EXPECT_FALSE(ref->Exists());
-    EXPECT_TRUE(frmMoslem.Exists());
+    EXPECT_EQ((std::vector<bool>{frmMonthlyCal.Exists(), frmJulian.Exists(), frmGregorian.Exists(),
+                                 frmJewish.Exists(), frmMoslem.Exists(), frmMoon.Exists(),
+                                 frmAbout.Exists()}),
+              (std::vector<bool>{false, false, false, false, true, false, false}));
 }
 
-// The monthly, Julian and Moslem windows and the moon window are shown, moved; the
-// Julian window was saved at (900, 600) in an earlier run. However the program ends,
-// it creates no window, not even one closed before.
+// The monthly, Julian and Moslem windows and the moon window are shown and moved;
+// the Julian window was saved at (900, 600) in an earlier run. However the program
+// ends, it creates no window, not even one closed before.
 struct EndCase {
     const char *name;
-    std::function<void(FrameTest &)> end;
+    void (*end)();
     std::string positions;
 };
 
-class Ending : public FrameTest, public testing::WithParamInterface<EndCase> {
-  public:
-    int Ends() const { return programEnds; }
-};
+class Ending : public FrameTest, public testing::WithParamInterface<EndCase> {};
 
-TEST_P(Ending, SavesAsItShouldAndCreatesNoWindow) {
+TEST_P(Ending, SavesWhatItShouldAndCreatesNoWindow) {
     Start::WinTop[1] = 600;
     Start::WinLeft[1] = 900;
-    for (auto *window : std::initializer_list<platform::Form *>{&*frmMonthlyCal, &*frmJulian,
-                                                                &*frmMoslem, &*frmMoon})
-        window->Show();
+    Show(frmMonthlyCal, frmJulian, frmMoslem, frmMoon);
     Put(*frmMonthlyCal, 1500, 750);
     Put(*frmJulian, 4500, 3000);
     Put(*frmMoslem, 1200, 600);
     Put(*frmMoon, 1800, 900);
-    created = 0;
+    Created = 0;
 
-    GetParam().end(*this);
+    GetParam().end();
 
     EXPECT_EQ(programEnds, 1);
-    EXPECT_EQ(created, 0);
+    EXPECT_EQ(Created, 0);
     EXPECT_FALSE(frmMonthlyCal.Exists());
     EXPECT_EQ(StoredPositions(), GetParam().positions);
 }
 
-const std::string Moved = ", 32737 32737, 32737 32737, 600 1200, 750 1500, 900 1800";
+const std::string Others = ", 32737 32737, 32737 32737, 600 1200, 750 1500, 900 1800";
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, Ending,
-    testing::Values(EndCase{"ExitFromAYearWindow", [](FrameTest &) { Frame::ExitProgram(4); },
-                            "3000 4500" + Moved},
-                    // Saved where it would reopen.
+    testing::Values(EndCase{"ExitFromAYearWindow", [] { Frame::ExitProgram(4); },
+                            "3000 4500" + Others},
+                    // The window closed is saved where it would reopen.
                     EndCase{"ExitAfterATitleBarClose",
-                            [](FrameTest &) {
+                            [] {
                                 frmJulian->close();
                                 Frame::ExitProgram(0);
                             },
-                            "600 900" + Moved},
-                    // Hidden windows were shown in this run: saved where they are.
+                            "600 900" + Others},
+                    // The moon window does not count; the hidden windows were shown in this run.
                     EndCase{"LeftClickOnTheLastWindow",
-                            [](FrameTest &test) {
+                            [] {
                                 QTest::mouseClick(&frmJulian->ExitButton(), Qt::LeftButton);
                                 QTest::mouseClick(&frmMoslem->ExitButton(), Qt::LeftButton);
-                                EXPECT_EQ(static_cast<Ending &>(test).Ends(), 0);
+                                EXPECT_FALSE(Frame::ProgramEnded());
                                 QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton);
                             },
-                            "3000 4500" + Moved},
-                    // Saves nothing.
-                    EndCase{"LastWindowClosedByItsTitleBar",
-                            [](FrameTest &test) {
+                            "3000 4500" + Others},
+                    EndCase{"LastWindowClosedByItsTitleBarSavesNothing",
+                            [] {
                                 frmJulian->close();
                                 frmMoslem->close();
-                                EXPECT_EQ(static_cast<Ending &>(test).Ends(), 0);
+                                EXPECT_FALSE(Frame::ProgramEnded());
                                 frmMonthlyCal->close();
                             },
                             "- -, - -, - -, - -, - -, - -"}),
     [](const testing::TestParamInfo<EndCase> &info) { return info.param.name; });
 
 TEST_F(WindowManagement, NothingIsWrittenAfterTheEnd) {
-    frmMonthlyCal->Show();
-    frmJulian->Show();
+    Show(frmMonthlyCal, frmJulian);
     Frame::ExitProgram(1);
     const QString storeAtEnd = StoreText();
 
@@ -144,7 +115,6 @@ TEST_F(WindowManagement, NothingIsWrittenAfterTheEnd) {
     Frame::ExitProgram(1);
     Frame::CloseWindow(*frmMonthlyCal, 0);
     Frame::UpdateExitTips();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(StoreText(), storeAtEnd);
@@ -160,29 +130,30 @@ TEST_F(WindowManagement, EndStopsTheEventLoopThoughWindowsRefuseToClose) {
     QTimer::singleShot(0, [] { QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton); });
     // Only reached when the end fails to stop the loop.
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
-
     EXPECT_EQ(loop.exec(), 0);
-    EXPECT_TRUE(Frame::ProgramEnded());
 }
 
 TEST_F(WindowManagement, ExitTipsFollowTheCountUnlessTipsAreOff) {
     const QString several =
-        QStringLiteral("Left$ mouse button \u2014 Close window. Right$ mouse button \u2014 Exit");
-    for (const int16_t tips : {1, 0}) {
-        SCOPED_TRACE(tips);
-        Start::ShowTips = tips;
-        frmMonthlyCal->ExitButton().SetToolTipText("mine");
+        "Left$ mouse button \u2014 Close window. Right$ mouse button \u2014 Exit";
+    const auto tips = [] {
+        QStringList all{frmMonthlyCal->ExitButton().ToolTipText()};
         for (int16_t cal = 1; cal <= 4; ++cal)
-            YearWindowOf(cal)->ExitButton().SetToolTipText("mine");
-        frmMonthlyCal->Show();
-        frmGregorian->Show();
+            all << YearWindowOf(cal)->ExitButton().ToolTipText();
+        return all.join("|");
+    };
+    for (const int16_t show : {1, 0}) {
+        Start::ShowTips = show;
+        frmMonthlyCal->ExitButton().SetToolTipText("");
+        for (int16_t cal = 1; cal <= 4; ++cal)
+            YearWindowOf(cal)->ExitButton().SetToolTipText("");
+        Show(frmMonthlyCal, frmGregorian);
         Frame::SetExitTips();
-        EXPECT_EQ(ExitTips(), std::vector<QString>(5, tips ? several : "mine"));
-
+        EXPECT_EQ(tips(), show ? QStringList(5, several).join("|") : "||||");
         Frame::CloseWindow(*frmGregorian, 2);
         Frame::UpdateExitTips();
         EXPECT_FALSE(frmGregorian->Visible());
-        EXPECT_EQ(ExitTips(), std::vector<QString>(5, tips ? "Exit" : "mine"));
+        EXPECT_EQ(tips(), show ? "Exit|Exit|Exit|Exit|Exit" : "||||");
     }
     EXPECT_EQ(programEnds, 0);
 }
