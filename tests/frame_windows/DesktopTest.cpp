@@ -88,10 +88,8 @@ class OnDesktop : public FrameTesting::FrameTest {
     }
 };
 
-using SplashOnDesktop = OnDesktop;
-
 // The real clock and sleeps; after each sleep the test looks at the screen.
-TEST_F(SplashOnDesktop, PictureNameAndVersionStayOnTheScreenForTheWholeWait) {
+TEST_F(OnDesktop, SplashStaysOnTheScreenForTheWholeWait) {
     struct Look {
         qint64 ms;
         double shown;
@@ -124,65 +122,46 @@ TEST_F(SplashOnDesktop, PictureNameAndVersionStayOnTheScreenForTheWholeWait) {
     EXPECT_GE(looks.end() - mapped, 5);
 }
 
-// A window manager places a window shown again as if it were new unless the window
-// asks for its place.
-class PlacesOnDesktop : public OnDesktop {
-  protected:
-    void SetUp() override {
-        if (Tool("xdotool").isEmpty()) GTEST_SKIP() << "needs xdotool";
-        OnDesktop::SetUp();
-        if (IsSkipped()) return;
-        App::RegisterProgramWindows();
-        // No settings yet: every window opens at the place the program gives it.
-        platform::SetSteadyClock({[this] { return now_; }, [this](qint64 ms) { now_ += ms; }});
-        Start::Main();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&*frmMonthlyCal));
-    }
-
-    // Has the window manager move the window, as a drag by its title bar ends up (Qt
-    // hears of it only afterwards), hide it the way given, and show it again with the
-    // button; expects it back where it was moved.
-    static void MoveHideAndShowAgain(platform::Form &window, QPoint by,
-                                     const std::function<void()> &hide, const char *show) {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        const QPoint before = window.pos();
-        const QPoint to = before + by;
-        ASSERT_EQ(
-            QProcess::execute(Tool("xdotool"), {"windowmove", QString::number(window.winId()),
-                                                QString::number(to.x()), QString::number(to.y())}),
-            0);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window.pos() != before; }));
-        const QPoint moved = window.pos();
-        hide();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Exposed(); }));
-        QTest::mouseClick(Button(*frmMonthlyCal, show), Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_EQ(window.pos(), moved);
-    }
-
-    static QWidget *Button(QWidget &window, const QString &name) {
-        return window.findChild<platform::CommandButton *>(name);
-    }
-
-  private:
-    qint64 now_ = 0;
-};
-
-TEST_F(PlacesOnDesktop, MoonWindowHiddenWithEscReopensWhereItWasMoved) {
-    // The moon button on top, the one of today's phase.
-    const std::string moon = "Command2_" + std::to_string(ChangeCals::MoonPhase);
-    QTest::mouseClick(Button(*frmMonthlyCal, QString::fromStdString(moon)), Qt::LeftButton);
-    MoveHideAndShowAgain(
-        *frmMoon, {-150, -100},
-        [] { QTest::keyClick(frmMoon->findChild<QWidget *>("Picture1"), Qt::Key_Escape); },
-        moon.c_str());
+// Has the window manager move the window, as a drag by its title bar ends up (Qt hears
+// of it only afterwards), hides it, and shows it again with the monthly window's
+// button: it comes back where it was moved.
+void MoveHideAndShowAgain(platform::Form &window, QPoint by, const std::function<void()> &hide,
+                          const QString &show) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPoint before = window.pos();
+    const QPoint to = before + by;
+    ASSERT_EQ(
+        QProcess::execute(Tool("xdotool"), {"windowmove", QString::number(window.winId()),
+                                            QString::number(to.x()), QString::number(to.y())}),
+        0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.pos() != before; }));
+    const QPoint moved = window.pos();
+    hide();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Exposed(); }));
+    QTest::mouseClick(frmMonthlyCal->findChild<QWidget *>(show), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.pos(), moved);
 }
 
-TEST_F(PlacesOnDesktop, YearWindowClosedWithItsExitButtonReopensWhereItWasMoved) {
-    QTest::mouseClick(Button(*frmMonthlyCal, "Command1_1"), Qt::LeftButton);
+// A window manager places a window shown again as if it were new unless the window
+// asks for its place.
+TEST_F(OnDesktop, HiddenWindowsReopenWhereTheWindowManagerMovedThem) {
+    if (Tool("xdotool").isEmpty()) GTEST_SKIP() << "needs xdotool";
+    App::RegisterProgramWindows();
+    qint64 now = 0;
+    platform::SetSteadyClock({[&now] { return now; }, [&now](qint64 ms) { now += ms; }});
+    Start::Main();
+    // The moon button on top is the one of today's phase; Esc hides the moon window.
+    const QString moon = QString("Command2_%1").arg(ChangeCals::MoonPhase);
+    QTest::mouseClick(frmMonthlyCal->findChild<QWidget *>(moon), Qt::LeftButton);
+    MoveHideAndShowAgain(
+        *frmMoon, {-150, -100},
+        [] { QTest::keyClick(frmMoon->findChild<QWidget *>("Picture1"), Qt::Key_Escape); }, moon);
+    // The year windows' button opens column 1's window on top; its exit button hides it.
+    QTest::mouseClick(frmMonthlyCal->findChild<QWidget *>("Command1_1"), Qt::LeftButton);
     YearForm &year = *YearWindowOf(Start::ColumnCals[1]);
     MoveHideAndShowAgain(
-        year, {120, 90}, [&year] { QTest::mouseClick(Button(year, "Command1_6"), Qt::LeftButton); },
+        year, {120, 90}, [&year] { QTest::mouseClick(&year.ExitButton(), Qt::LeftButton); },
         "Command1_1");
 }
 
