@@ -80,16 +80,11 @@ double ShareShownOnScreen(const QImage &own) {
     return static_cast<double>(same) / (static_cast<qint64>(own.width()) * own.height());
 }
 
-class OnDesktop : public FrameTesting::FrameTest {
-  protected:
-    void SetUp() override {
-        if (!desktopRunning) GTEST_SKIP() << "needs Xvfb and openbox";
-        FrameTest::SetUp();
-    }
-};
+using OnDesktop = FrameTesting::FrameTest;
 
 // The real clock and sleeps; after each sleep the test looks at the screen.
 TEST_F(OnDesktop, SplashStaysOnTheScreenForTheWholeWait) {
+    if (!desktopRunning) GTEST_SKIP() << "needs Xvfb and openbox";
     struct Look {
         qint64 ms;
         double shown;
@@ -146,7 +141,7 @@ void MoveHideAndShowAgain(platform::Form &window, QPoint by, const std::function
 // A window manager places a window shown again as if it were new unless the window
 // asks for its place.
 TEST_F(OnDesktop, HiddenWindowsReopenWhereTheWindowManagerMovedThem) {
-    if (Tool("xdotool").isEmpty()) GTEST_SKIP() << "needs xdotool";
+    if (!desktopRunning || Tool("xdotool").isEmpty()) GTEST_SKIP() << "needs a desktop, xdotool";
     App::RegisterProgramWindows();
     qint64 now = 0;
     platform::SetSteadyClock({[&now] { return now; }, [&now](qint64 ms) { now += ms; }});

@@ -77,12 +77,10 @@ TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
     // The engine holds the day in the variant chosen, and the language unless it failed.
     EXPECT_EQ(Calc::MoslemType, secondVariant ? 2 : 1);
     EXPECT_EQ(Start::LanguageName, alerts->Messages.empty() ? language : Texts::EnglishDefault);
-    const std::vector<int32_t> moslem(&Calc::CalDates[Calc::Moslem][Calc::Day],
-                                      &Calc::CalDates[Calc::Moslem][Calc::YearDay]);
+    const int32_t *moslem = &Calc::CalDates[Calc::Moslem][Calc::Day];
+    const std::vector<int32_t> held(moslem, moslem + 3);
     Calc::ToMoslem();
-    EXPECT_EQ(std::vector<int32_t>(&Calc::CalDates[Calc::Moslem][Calc::Day],
-                                   &Calc::CalDates[Calc::Moslem][Calc::YearDay]),
-              moslem);
+    EXPECT_EQ(std::vector<int32_t>(moslem, moslem + 3), held);
 }
 
 const std::vector<std::string> AllShown = {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm",
@@ -160,7 +158,7 @@ QString Tip(QWidget &window, const char *control) {
     return widget ? widget->toolTip() : QStringLiteral("<missing>");
 }
 
-// Hidden windows carry their tooltips too.
+// Hidden windows carry their tooltips too; the exit buttons' follow the count.
 TEST_F(OptionsOfRealYearWindows, TipsOffAndOnAgain) {
     Show(frmJulian, frmMoslem);
     Frame::SetToolTips();
@@ -185,6 +183,11 @@ TEST_F(OptionsOfRealYearWindows, TipsOffAndOnAgain) {
     OptionsWindow &off = Open();
     off.Check1.SetValue(0);
     Apply(off);
+    // With the tips off, the exit tips stay off whatever the count.
+    frmJulian->Show();
+    Frame::SetExitTips();
+    frmJulian->Hide();
+    Frame::UpdateExitTips();
     for (const char *control : {"Command1_1", "Command1_6", "Command1_9", "Command2_0", "Combo1"})
         EXPECT_EQ(Tip(*frmMoslem, control), "") << control;
 }

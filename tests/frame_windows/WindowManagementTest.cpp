@@ -133,30 +133,5 @@ TEST_F(WindowManagement, EndStopsTheEventLoopThoughWindowsRefuseToClose) {
     EXPECT_EQ(loop.exec(), 0);
 }
 
-TEST_F(WindowManagement, ExitTipsFollowTheCountUnlessTipsAreOff) {
-    const QString several =
-        "Left$ mouse button \u2014 Close window. Right$ mouse button \u2014 Exit";
-    const auto tips = [] {
-        QStringList all{frmMonthlyCal->ExitButton().ToolTipText()};
-        for (int16_t cal = 1; cal <= 4; ++cal)
-            all << YearWindowOf(cal)->ExitButton().ToolTipText();
-        return all.join("|");
-    };
-    for (const int16_t show : {1, 0}) {
-        Start::ShowTips = show;
-        frmMonthlyCal->ExitButton().SetToolTipText("");
-        for (int16_t cal = 1; cal <= 4; ++cal)
-            YearWindowOf(cal)->ExitButton().SetToolTipText("");
-        Show(frmMonthlyCal, frmGregorian);
-        Frame::SetExitTips();
-        EXPECT_EQ(tips(), show ? QStringList(5, several).join("|") : "||||");
-        Frame::CloseWindow(*frmGregorian, 2);
-        Frame::UpdateExitTips();
-        EXPECT_FALSE(frmGregorian->Visible());
-        EXPECT_EQ(tips(), show ? "Exit|Exit|Exit|Exit|Exit" : "||||");
-    }
-    EXPECT_EQ(programEnds, 0);
-}
-
 } // namespace
 } // namespace FrameTesting
