@@ -17,11 +17,6 @@
 #include <algorithm>
 #include <functional>
 
-// Places in failure messages as numbers, not as a row of bytes.
-void PrintTo(const QPoint &point, std::ostream *out) {
-    *out << '(' << point.x() << ", " << point.y() << ')';
-}
-
 namespace {
 
 QString Tool(const char *name) {
@@ -135,7 +130,7 @@ void MoveHideAndShowAgain(platform::Form &window, QPoint by, const std::function
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Exposed(); }));
     QTest::mouseClick(frmMonthlyCal->findChild<QWidget *>(show), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.pos(), moved);
+    EXPECT_TRUE(window.pos() == moved) << window.x() << ", " << window.y();
 }
 
 // A window manager places a window shown again as if it were new unless the window

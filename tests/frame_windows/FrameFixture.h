@@ -6,7 +6,6 @@
 #include "ProgramTest.h"
 #include "frame/WindowManagement.h"
 #include "frame/Windows.h"
-#include "platform/CommandButton.h"
 
 #include <QFile>
 #include <ostream>
