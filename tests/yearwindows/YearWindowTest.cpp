@@ -2,6 +2,7 @@
 // windows beside them.
 #include "yearwindows/YearWindow.h"
 #include "GridDriving.h"
+#include "GridReference.h"
 #include "ProgramTest.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
@@ -68,6 +69,7 @@ TEST_F(YearWindowTest, ClickOnADayMovesEveryWindowClicksElsewhereChangeNothing) 
     EXPECT_EQ(SelectedCellNames(julian.MSFlexGrid1), QStringList{"7"});
 }
 
+// The grid paints as the plain reference draws it.
 TEST_F(YearWindowTest, AJewishLeapYearWidensTheWindowAndItsSeventhMonthTakesClicks) {
     // 14 March 2024 is 4 Adar II 5784, a leap year; 5785 is a common year.
     YearWindow &window = Open(Calc::Jewish);
@@ -75,6 +77,7 @@ TEST_F(YearWindowTest, AJewishLeapYearWidensTheWindowAndItsSeventhMonthTakesClic
     EXPECT_EQ(window.ScaleWidth(), grid.Width());
     EXPECT_EQ(window.ScaleHeight(), grid.Top() + grid.Height());
     EXPECT_GE(grid.Width(), grid.ColPos(25));
+    EXPECT_EQ(GrabbedGrid(grid), ReferenceGrid(grid)) << "merged bold month titles, day numbers";
     const int leapWidth = window.Width();
 
     Click(window, {11, 21});
