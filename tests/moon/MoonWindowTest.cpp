@@ -1,6 +1,5 @@
 // The moon window under test, beside the monthly and year windows, and a program
-// folder that holds a plain white test moon on the real moon's sky colour, unless a
-// test asks for none.
+// folder that holds a plain white test moon on the real moon's sky colour.
 #include "moon/MoonWindow.h"
 #include "ProgramTest.h"
 #include "artwork/Artwork.h"
@@ -10,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QPainter>
 #include <QTest>
@@ -22,23 +22,22 @@ class MoonWindowTest : public ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        if (WithBitmap()) {
-            const int side = Artwork::MoonBitmapSide;
-            QImage moon(side, side, QImage::Format_RGB32);
-            moon.fill(Artwork::MoonBackground);
-            QPainter painter(&moon);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(Qt::white);
-            painter.drawEllipse(QRectF(1, 1, side - 2, side - 2));
-            painter.end();
-            ASSERT_TRUE(moon.save(QDir(folder.path()).filePath("Moon.bmp"), "BMP"));
-        }
+        const int side = Artwork::MoonBitmapSide;
+        QImage moon(side, side, QImage::Format_RGB32);
+        moon.fill(Artwork::MoonBackground);
+        QPainter painter(&moon);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QRectF(1, 1, side - 2, side - 2));
+        painter.end();
+        ASSERT_TRUE(moon.save(BitmapFile(), "BMP"));
         RegisterWindows({[] { return new MonthlyWindow(); },
                          [](int16_t cal) { return new YearWindow(cal); },
                          [] { return new MoonWindow(); }});
     }
-    virtual bool WithBitmap() const { return true; }
+    // The moon window reads it when it is first made.
+    QString BitmapFile() const { return QDir(folder.path()).filePath("Moon.bmp"); }
 
     static MoonWindow &Moon() { return static_cast<MoonWindow &>(*frmMoon); }
     static MonthlyWindow &Monthly() { return static_cast<MonthlyWindow &>(*frmMonthlyCal); }
@@ -175,16 +174,11 @@ TEST_F(MoonWindowTest, DoubleClickBringsUpTheMonthlyWindow) {
     EXPECT_EQ(Calc::CurrentJD, 2451545 + 100) << "no new date change";
 }
 
-class WithoutBitmap : public MoonWindowTest {
-  protected:
-    bool WithBitmap() const override { return false; }
-};
-
-TEST_F(WithoutBitmap, SaysWhichFileIsMissingAndShowsALightYellowDiscInstead) {
+TEST_F(MoonWindowTest, WithoutTheBitmapItSaysWhichFileIsMissingAndShowsALightYellowDisc) {
+    ASSERT_TRUE(QFile::remove(BitmapFile()));
     const platform::Shape &disc = Moon().Shape2;
     ASSERT_EQ(alerts->Messages.size(), 1u);
-    EXPECT_EQ(alerts->Messages[0].Text,
-              QDir(folder.path()).filePath("Moon.bmp") + "\n\nFile not found");
+    EXPECT_EQ(alerts->Messages[0].Text, BitmapFile() + "\n\nFile not found");
     EXPECT_EQ(alerts->Messages[0].Title, "Orvanta");
     ASSERT_TRUE(disc.Visible());
     EXPECT_EQ(disc.ShapeKind(), platform::ShapeCircle);
