@@ -13,11 +13,6 @@
 
 namespace {
 
-using Monthly::ColumnContentOf;
-using Monthly::ColumnState;
-using Monthly::FieldContent;
-using Monthly::MonthGridOf;
-
 // The engine, the language and the colours as the program starts them, with no
 // window to refresh.
 using ContentTest = ProgramTest;
@@ -65,11 +60,11 @@ TEST_F(ContentTest, EveryColumnShowsTheDayEnteredInAnyCalendar) {
             for (int16_t shown = 1; shown <= 4; ++shown) {
                 SCOPED_TRACE(testing::Message() << "calendar " << shown);
                 const auto &date = known.Dates[shown - 1];
-                const Monthly::ColumnContent column = ColumnContentOf(shown);
-                EXPECT_EQ(column.State, ColumnState::Enabled);
+                const Monthly::ColumnContent column = Monthly::ColumnContentOf(shown);
+                EXPECT_EQ(column.State, Monthly::ColumnState::Enabled);
                 EXPECT_EQ(column.Year.Text, date.Year);
                 EXPECT_EQ(column.Month.Text, date.Month);
-                const auto grid = MonthGridOf(shown);
+                const auto grid = Monthly::MonthGridOf(shown);
                 ASSERT_TRUE(grid);
                 const auto [row, col] = Monthly::DayCellOf(shown, date.Day);
                 EXPECT_EQ(grid->At(row, col).Text, std::to_string(date.Day));
@@ -84,32 +79,32 @@ TEST_F(ContentTest, EveryColumnShowsTheDayEnteredInAnyCalendar) {
 
 TEST_F(ContentTest, FullListsArePlacedAtTheValueAndSizedToTheYear) {
     GoTo(2460384); // 14 March 2024, 5784 a Jewish leap year
-    const Monthly::ColumnContent gregorian = ColumnContentOf(Calc::Gregorian);
-    EXPECT_EQ(gregorian.Year, (FieldContent{"2024", 2023, 3000}));
+    const Monthly::ColumnContent gregorian = Monthly::ColumnContentOf(Calc::Gregorian);
+    EXPECT_EQ(gregorian.Year, (Monthly::FieldContent{"2024", 2023, 3000}));
     EXPECT_EQ(gregorian.Month.ListIndex, 2);
-    EXPECT_EQ(gregorian.YearDay, (FieldContent{"74/366", 73, 366}));
-    EXPECT_EQ(gregorian.Week, (FieldContent{"11/53", 10, 53}));
-    EXPECT_EQ(ColumnContentOf(Calc::Jewish).Month.ListCount, 13);
+    EXPECT_EQ(gregorian.YearDay, (Monthly::FieldContent{"74/366", 73, 366}));
+    EXPECT_EQ(gregorian.Week, (Monthly::FieldContent{"11/53", 10, 53}));
+    EXPECT_EQ(Monthly::ColumnContentOf(Calc::Jewish).Month.ListCount, 13);
     GoTo(2460384 + 365);
-    EXPECT_EQ(ColumnContentOf(Calc::Jewish).Month.ListCount, 12);
+    EXPECT_EQ(Monthly::ColumnContentOf(Calc::Jewish).Month.ListCount, 12);
 }
 
 TEST_F(ContentTest, AColumnIsHiddenBeforeItsCalendarAndDisabledAfterIt) {
     GoTo(Calc::MinJD[Calc::Moslem] - 1);
-    EXPECT_EQ(ColumnContentOf(Calc::Moslem).State, ColumnState::Hidden);
-    EXPECT_FALSE(MonthGridOf(Calc::Moslem));
-    EXPECT_EQ(ColumnContentOf(Calc::Julian).State, ColumnState::Enabled);
+    EXPECT_EQ(Monthly::ColumnContentOf(Calc::Moslem).State, Monthly::ColumnState::Hidden);
+    EXPECT_FALSE(Monthly::MonthGridOf(Calc::Moslem));
+    EXPECT_EQ(Monthly::ColumnContentOf(Calc::Julian).State, Monthly::ColumnState::Enabled);
     GoTo(Calc::MinJD[Calc::Moslem]);
-    EXPECT_EQ(ColumnContentOf(Calc::Moslem).State, ColumnState::Enabled);
+    EXPECT_EQ(Monthly::ColumnContentOf(Calc::Moslem).State, Monthly::ColumnState::Enabled);
 
     GoTo(Calc::MaxJD[Calc::Gregorian]);
-    EXPECT_EQ(ColumnContentOf(Calc::Gregorian).State, ColumnState::Enabled);
+    EXPECT_EQ(Monthly::ColumnContentOf(Calc::Gregorian).State, Monthly::ColumnState::Enabled);
     GoTo(Calc::MaxJD[Calc::Gregorian] + 1);
-    const Monthly::ColumnContent past = ColumnContentOf(Calc::Gregorian);
-    EXPECT_EQ(past.State, ColumnState::Disabled);
-    EXPECT_EQ(past.Year, (FieldContent{"3001", 3000, 0}));
-    EXPECT_TRUE(MonthGridOf(Calc::Gregorian));
-    EXPECT_EQ(ColumnContentOf(Calc::Jewish).State, ColumnState::Enabled);
+    const Monthly::ColumnContent past = Monthly::ColumnContentOf(Calc::Gregorian);
+    EXPECT_EQ(past.State, Monthly::ColumnState::Disabled);
+    EXPECT_EQ(past.Year, (Monthly::FieldContent{"3001", 3000, 0}));
+    EXPECT_TRUE(Monthly::MonthGridOf(Calc::Gregorian));
+    EXPECT_EQ(Monthly::ColumnContentOf(Calc::Jewish).State, Monthly::ColumnState::Enabled);
 }
 
 // Days run down the week columns: each day in the row of its week day as Qt gives it,
@@ -124,7 +119,7 @@ TEST_F(ContentTest, DaysRunDownTheWeekColumnsFromTheFirstWeekDay) {
         SCOPED_TRACE(date.toString(Qt::ISODate).toStdString());
         Calc::FirstWeekDay[Calc::Gregorian] = firstWeekDay;
         GoTo(static_cast<int32_t>(date.toJulianDay()));
-        const auto grid = MonthGridOf(Calc::Gregorian);
+        const auto grid = Monthly::MonthGridOf(Calc::Gregorian);
         ASSERT_TRUE(grid);
         int next = 1, highlighted = 0;
         for (int place = 0; place < 42; ++place) {
