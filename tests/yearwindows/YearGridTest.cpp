@@ -14,16 +14,6 @@ namespace {
 using YearCals::CellKind;
 using YearCals::CellPlace;
 
-// The engine at a date of a calendar, every calendar's weeks starting on firstWeekDay.
-void SelectDate(int16_t cal, int day, int month, int year, int16_t firstWeekDay) {
-    ChangeCals::Reset();
-    Calc::StartEngine({.firstWeekDay = {firstWeekDay, firstWeekDay, firstWeekDay, firstWeekDay}});
-    Calc::CalDates[cal][Calc::Day] = day;
-    Calc::CalDates[cal][Calc::Month] = month;
-    Calc::CalDates[cal][Calc::Year] = year;
-    ChangeCals::ChangeCal(cal);
-}
-
 struct YearCase {
     const char *name;
     int16_t cal;
@@ -37,7 +27,13 @@ class WholeYears : public testing::TestWithParam<YearCase> {};
 // it back; every other cell gives nothing.
 TEST_P(WholeYears, EveryDayInItsWeekDayRowAndClickedBack) {
     const YearCase &c = GetParam();
-    SelectDate(c.cal, 1, 1, c.year, c.firstWeekDay);
+    // The engine on the year's first day, every calendar's weeks from firstWeekDay.
+    ChangeCals::Reset();
+    const int16_t first = c.firstWeekDay;
+    Calc::StartEngine({.firstWeekDay = {first, first, first, first}});
+    Calc::CalDates[c.cal][Calc::Day] = Calc::CalDates[c.cal][Calc::Month] = 1;
+    Calc::CalDates[c.cal][Calc::Year] = c.year;
+    ChangeCals::ChangeCal(c.cal);
     const YearCals::YearGrid grid = YearCals::YearGridOf(c.cal);
     int32_t julianDay = Calc::YearBounds[c.cal][1];
     for (int month = 1; month <= YearCals::MonthsInYear(c.cal); ++month) {
