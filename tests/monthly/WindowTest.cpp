@@ -3,6 +3,7 @@
 #include "GridReference.h"
 #include "MonthlyFixture.h"
 #include "engine/Texts.h"
+#include "monthly/MonthGrid.h"
 
 namespace {
 
@@ -120,18 +121,27 @@ TEST_F(MonthlyWindowTest, RightButtonOnExitEndsTheProgramWhateverIsShown) {
     EXPECT_EQ(programEnds, 1);
 }
 
-// The grids as the plain reference draws them, and only the highlighted day reading as
-// selected, after each refresh and after a click on a day.
-TEST_F(MonthlyWindowTest, MonthGridsPaintAsThePlainWayDoesAndReadTheDayAsSelected) {
+// The grids hold what the plain functions say, paint as the plain reference draws
+// them, and read only the highlighted day as selected, after each refresh and after a
+// click on a day.
+TEST_F(MonthlyWindowTest, MonthGridsShowTheirContentAndPaintAsThePlainWayDoes) {
     const auto expectShown = [](const std::string &when) {
         QCoreApplication::processEvents();
         for (int pos = 1; pos <= 4; ++pos) {
+            SCOPED_TRACE(testing::Message() << when << " column " << pos);
             platform::MSFlexGrid &grid = Window().MSFlexGrid1[pos];
             if (!grid.isVisible()) continue;
-            EXPECT_EQ(GrabbedGrid(grid), ReferenceGrid(grid)) << when << " column " << pos;
+            const auto content = Monthly::MonthGridOf(Start::ColumnCals[pos]);
+            for (int cell = 0; cell < 49; ++cell) {
+                grid.SetRow(cell / 7);
+                grid.SetCol(cell % 7);
+                EXPECT_EQ(grid.TextMatrix(cell / 7, cell % 7).toStdString(),
+                          content->Cells[cell].Text);
+                EXPECT_EQ(grid.CellFontBold(), content->Cells[cell].Style.Bold) << cell;
+            }
+            EXPECT_EQ(GrabbedGrid(grid), ReferenceGrid(grid));
             EXPECT_EQ(SelectedCellNames(grid),
-                      QStringList{QString::number(Calc::CalDates[pos][Calc::Day])})
-                << when << " column " << pos;
+                      QStringList{QString::number(Calc::CalDates[pos][Calc::Day])});
         }
     };
     const QDate days[] = {{2024, 3, 14}, {2024, 3, 15}, {2024, 2, 29}, {2000, 1, 1},
@@ -149,6 +159,7 @@ TEST_F(MonthlyWindowTest, MonthGridsPaintAsThePlainWayDoesAndReadTheDayAsSelecte
     ExpectShows(Gregorian(2, 4, 2024));
     EXPECT_EQ(Window().MSFlexGrid1[1].TextMatrix(6, 6), "mark");
     EXPECT_EQ(Window().MSFlexGrid1[2].TextMatrix(6, 6), "");
+    Window().MSFlexGrid1[1].SetTextMatrix(6, 6, "");
     expectShown("clicked");
 }
 
