@@ -40,7 +40,7 @@ TEST_F(MonthlyWindowTest, LeavingTheFieldAppliesTheTypedDayOnce) {
     TypeJulianDay("2451545");
     QTest::keyClick(&Window().Combo8, Qt::Key_Tab);
     ExpectShows(2451545);
-    EXPECT_EQ(MoonResets, 2);
+    EXPECT_EQ(MoonResets(), 2);
 }
 
 // Typed, then another of the program's windows taken up: the field shows the day every
@@ -51,7 +51,7 @@ TEST_F(MonthlyWindowTest, GoingToAnotherWindowLeavesNoTypedTextBehind) {
         Window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
         TypeJulianDay(typed);
-        YearForm &other = *YearWindowOf(Calc::Gregorian);
+        YearForm &other = *frmGregorian;
         other.Show();
         other.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));

@@ -1,51 +1,27 @@
-// The monthly window as the program runs it, shown on 14 March 2024, with stand-ins
-// for the year windows and the moon window that record what it asks of them.
+// The monthly window as the program runs it, shown on 14 March 2024, beside the
+// stand-ins for the year windows and the moon window.
 #pragma once
-
+#include "FrameFixture.h"
 #include "GridDriving.h"
-#include "ProgramTest.h"
 #include "monthly/MonthlyWindow.h"
-
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QTest>
-#include <vector>
-
-// The CalendarIds of the year windows in the order they were brought up to date, and
-// how often the moon window was.
-inline std::vector<int16_t> YearRefreshes;
-inline int MoonResets = 0;
-
-class FakeYearWindow final : public YearForm {
-  public:
-    explicit FakeYearWindow(int16_t cal) : YearForm(QString("YearWindow%1").arg(cal)), Cal(cal) {}
-    void SetYearForm() override { YearRefreshes.push_back(Cal); }
-    platform::CommandButton &ExitButton() override { return Exit; }
-    platform::CommandButton Exit{this, "Command1_6"};
-    const int16_t Cal;
-};
-
-class FakeMoonWindow final : public MoonForm {
-  public:
-    FakeMoonWindow() : MoonForm("frmMoon") {}
-    void ReSetForm() override { ++MoonResets; }
-};
-
-class MonthlyWindowTest : public ProgramTest {
+#include <algorithm>
+using FrameTesting::Calls;
+class MonthlyWindowTest : public FrameTesting::FrameTest {
   protected:
     void SetUp() override {
-        ProgramTest::SetUp();
-        YearRefreshes.clear();
-        MoonResets = 0;
-        RegisterWindows({[] { return new MonthlyWindow(); },
-                         [](int16_t cal) { return new FakeYearWindow(cal); },
-                         [] { return new FakeMoonWindow(); }});
+        FrameTest::SetUp();
         GoTo(QDate(2024, 3, 14).toJulianDay());
         Window().ReSetForm();
         Window().Show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     }
-
+    MonthlyForm *MakeMonthlyWindow() override { return new MonthlyWindow(); }
+    static int MoonResets() {
+        return static_cast<int>(std::count(Calls.begin(), Calls.end(), "frmMoon.ReSetForm"));
+    }
     static MonthlyWindow &Window() { return static_cast<MonthlyWindow &>(frmMonthlyCal.Get()); }
 
     // The user opens the list with the mouse and picks the item from the keyboard

@@ -1,27 +1,21 @@
-// The frame's tests: ProgramTest with stand-ins for the monthly, year and moon
-// windows, each of a fixed size, placed, closed and counted as the real windows do,
-// that write each refresh into Calls as "<window>.<call>".
+// ProgramTest with stand-ins for the windows a test does not look into: each of a
+// fixed size, placed, closed and counted as the real windows are, writing each
+// refresh into Calls as "<window>.<call>". A test overrides a maker to run a real one.
 #pragma once
-
 #include "ProgramTest.h"
 #include "frame/WindowManagement.h"
 #include "frame/Windows.h"
-
 #include <QFile>
 #include <ostream>
 #include <string>
 #include <vector>
-
 // Texts in failure messages as text, not as a row of bytes.
 inline void PrintTo(const QString &text, std::ostream *out) {
     *out << '"' << text.toStdString() << '"';
 }
-
 namespace FrameTesting {
-
 inline std::vector<std::string> Calls;
 inline int Created = 0; // stand-ins made since the test began
-
 template <class Base> class Fake : public Base {
   public:
     Fake(const char *name, int16_t index, int width, int height)
@@ -38,7 +32,6 @@ template <class Base> class Fake : public Base {
     void Form_Load() override { Start::PlaceWindow(*this, index_); }
     const int16_t index_;
 };
-
 // A main window: its exit button's left click and its unloading as the real ones'.
 template <class Base> class FakeMain : public Fake<Base> {
   public:
@@ -58,7 +51,6 @@ template <class Base> class FakeMain : public Fake<Base> {
         Frame::UpdateExitTips();
     }
 };
-
 class FakeMonthly final : public FakeMain<MonthlyForm> {
   public:
     FakeMonthly()
@@ -69,7 +61,6 @@ class FakeMonthly final : public FakeMain<MonthlyForm> {
     void ReSetForm() override { Log("ReSetForm"); }
     void FocusToday() override { Log("FocusToday"); }
 };
-
 class FakeYear final : public FakeMain<YearForm> {
   public:
     explicit FakeYear(int16_t cal) : FakeMain(Names[cal], cal, 6000, 4500, "Command1_6") {}
@@ -78,31 +69,26 @@ class FakeYear final : public FakeMain<YearForm> {
     static constexpr const char *Names[] = {"", "frmJulian", "frmGregorian", "frmJewish",
                                             "frmMoslem"};
 };
-
 class FakeMoon final : public Fake<MoonForm> {
   public:
     FakeMoon() : Fake("frmMoon", Start::MoonWindowIndex, 3300, 3300) {}
     void ReSetForm() override { Log("ReSetForm"); }
 };
-
 template <class... Refs> void Show(Refs &...windows) {
     (windows->Show(), ...);
 }
-
 class FrameTest : public ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
         Calls.clear();
         Created = 0;
-        RegisterWindows({[] { return new FakeMonthly(); },
+        RegisterWindows({[this] { return MakeMonthlyWindow(); },
                          [this](int16_t cal) { return MakeYearWindow(cal); },
                          [] { return new FakeMoon(); }});
     }
-
-    // The year windows the test runs with; the stand-ins unless a test needs the real.
+    virtual MonthlyForm *MakeMonthlyWindow() { return new FakeMonthly(); }
     virtual YearForm *MakeYearWindow(int16_t cal) { return new FakeYear(cal); }
-
     // Every window's stored top and left, Julian, Gregorian, Jewish, Moslem, Monthly, Moon.
     static std::string StoredPositions() {
         QStringList all;
@@ -116,5 +102,4 @@ class FrameTest : public ProgramTest {
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 };
-
 } // namespace FrameTesting
