@@ -92,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
     Stored, StartupWindow,
     testing::Values(StartupCase{"Monthly", "0", "frmMonthlyCal", "ReSetForm", 0},
                     StartupCase{"Jewish", "3", "frmJewish", "SetYearForm", 3},
-                    StartupCase{"Moslem", "4", "frmMoslem", "SetYearForm", 4},
                     StartupCase{"OutOfRange", "7", "frmMonthlyCal", "ReSetForm", 0}),
     [](const testing::TestParamInfo<StartupCase> &info) { return info.param.name; });
 

@@ -1,6 +1,9 @@
+// The windows' places, their closing and the program's end; the About window, and the
+// window set through which the engine reaches the windows.
 #include "FrameFixture.h"
 
 #include "frame/about/AboutWindow.h"
+#include "platform/Screen.h"
 
 #include <QEventLoop>
 #include <QTest>
@@ -74,32 +77,30 @@ const std::string Others = ", 32737 32737, 32737 32737, 600 1200, 750 1500, 900 
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, Ending,
-    testing::Values(EndCase{"ExitFromAYearWindow", [] { Frame::ExitProgram(4); },
-                            "3000 4500" + Others},
-                    // The window closed is saved where it would reopen.
-                    EndCase{"ExitAfterATitleBarClose",
-                            [] {
-                                frmJulian->close();
-                                Frame::ExitProgram(0);
-                            },
-                            "600 900" + Others},
-                    // The moon window does not count; the hidden windows were shown in this run.
-                    EndCase{"LeftClickOnTheLastWindow",
-                            [] {
-                                QTest::mouseClick(&frmJulian->ExitButton(), Qt::LeftButton);
-                                QTest::mouseClick(&frmMoslem->ExitButton(), Qt::LeftButton);
-                                EXPECT_FALSE(Frame::ProgramEnded());
-                                QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton);
-                            },
-                            "3000 4500" + Others},
-                    EndCase{"LastWindowClosedByItsTitleBarSavesNothing",
-                            [] {
-                                frmJulian->close();
-                                frmMoslem->close();
-                                EXPECT_FALSE(Frame::ProgramEnded());
-                                frmMonthlyCal->close();
-                            },
-                            "- -, - -, - -, - -, - -, - -"}),
+    testing::Values( // The window closed is saved where it would reopen.
+        EndCase{"ExitAfterATitleBarClose",
+                [] {
+                    frmJulian->close();
+                    Frame::ExitProgram(0);
+                },
+                "600 900" + Others},
+        // The moon window does not count; the hidden windows were shown in this run.
+        EndCase{"LeftClickOnTheLastWindow",
+                [] {
+                    QTest::mouseClick(&frmJulian->ExitButton(), Qt::LeftButton);
+                    QTest::mouseClick(&frmMoslem->ExitButton(), Qt::LeftButton);
+                    EXPECT_FALSE(Frame::ProgramEnded());
+                    QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton);
+                },
+                "3000 4500" + Others},
+        EndCase{"LastWindowClosedByItsTitleBarSavesNothing",
+                [] {
+                    frmJulian->close();
+                    frmMoslem->close();
+                    EXPECT_FALSE(Frame::ProgramEnded());
+                    frmMonthlyCal->close();
+                },
+                "- -, - -, - -, - -, - -, - -"}),
     [](const testing::TestParamInfo<EndCase> &info) { return info.param.name; });
 
 TEST_F(WindowManagement, NothingIsWrittenAfterTheEnd) {
@@ -129,6 +130,26 @@ TEST_F(WindowManagement, EndStopsTheEventLoopThoughWindowsRefuseToClose) {
     // Only reached when the end fails to stop the loop.
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
     EXPECT_EQ(loop.exec(), 0);
+}
+
+TEST_F(WindowManagement, AboutIsCentredInTheUpperThirdAndItsButtonClosesIt) {
+    // Within half a pixel: a window sits on whole pixels of 15 twips.
+    EXPECT_NEAR(frmAbout->Left(), (platform::ScreenWidth() - frmAbout->Width()) / 2, 7);
+    EXPECT_NEAR(frmAbout->Top(), (platform::ScreenHeight() - frmAbout->Height()) / 3, 7);
+    EXPECT_EQ(frmAbout->cmdOK.ToolTipText(), "Close");
+    frmAbout->Show();
+    QTest::mouseClick(&frmAbout->cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(frmAbout.Exists());
+    Start::ShowTips = 0;
+    EXPECT_EQ(frmAbout->cmdOK.ToolTipText(), "");
+}
+
+// The engine reaches the windows through the window set.
+TEST_F(WindowManagement, ShowCalWindowShowsAYearWindowOrFocusesToday) {
+    ChangeCals::ShowCalWindow(1);
+    ChangeCals::ShowCalWindow(0);
+    EXPECT_TRUE(frmJulian->Visible());
+    EXPECT_EQ(Calls, std::vector<std::string>{"frmMonthlyCal.FocusToday"});
 }
 
 } // namespace

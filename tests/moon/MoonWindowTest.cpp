@@ -128,14 +128,12 @@ TEST_F(MoonWindowTest, EscHidesItEvenAfterARefreshOtherKeysAndTheTitleBarLeaveTh
     Moon().Show();
     Moon().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Moon()));
-    QTest::keyClick(&Moon().Picture1, Qt::Key_Return);
-    QTest::keyClick(&Moon().Picture1, Qt::Key_A);
+    QTest::keyClicks(&Moon().Picture1, "\ra");
     EXPECT_TRUE(Moon().Visible());
     ShowAge(10.0f);
     ASSERT_EQ(QApplication::focusWidget(), &Moon().Picture1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(Moon().Visible());
-
     Moon().Show();
     Moon().close();
     EXPECT_FALSE(Moon().Visible());
