@@ -81,33 +81,25 @@ TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
 const std::vector<std::string> AllShown = {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm",
                                            "frmJewish.SetYearForm"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, ApplyRefreshes,
-    testing::Values(ApplyCase{"Nothing", [](OptionsWindow &) {}, {}, "|"},
-                    ApplyCase{"JewishFirstWeekDay",
-                              [](OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
-                              {"frmMonthlyCal.ReSetForm", "frmJewish.SetYearForm"},
-                              "|"},
-                    ApplyCase{"MoslemVariant",
-                              [](OptionsWindow &w) { w.Option2.SetValue(true); },
-                              {"frmMonthlyCal.ReSetForm"},
-                              "|"},
-                    // The language file vanishes before Apply: English stays, and the windows
-                    // still follow the new Moslem variant.
-                    ApplyCase{"MoslemVariantWithMissingLanguage",
-                              [](OptionsWindow &w) {
-                                  Offer(w, "Gone", "[CALENDARS]\n1=x\n");
-                                  QFile::remove(LanguageFile("Gone"));
-                                  w.Option2.SetValue(true);
-                              },
-                              AllShown, "|"},
-                    ApplyCase{"Language",
-                              [](OptionsWindow &w) {
-                                  Offer(w, "German",
-                                        "[CALENDARS]\n4=Islamischer Kalender\n5=Monatskalender\n");
-                              },
-                              AllShown, "Monatskalender|Islamischer Kalender"}),
-    [](const testing::TestParamInfo<ApplyCase> &info) { return info.param.name; });
+// clang-format off
+const ApplyCase ApplyCases[] = {
+    {"Nothing", [](OptionsWindow &) {}, {}, "|"},
+    {"JewishFirstWeekDay", [](OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
+     {"frmMonthlyCal.ReSetForm", "frmJewish.SetYearForm"}, "|"},
+    {"MoslemVariant", [](OptionsWindow &w) { w.Option2.SetValue(true); }, {"frmMonthlyCal.ReSetForm"}, "|"},
+    // The language file vanishes before Apply: English stays, and the windows still
+    // follow the new Moslem variant.
+    {"MoslemVariantWithMissingLanguage", [](OptionsWindow &w) {
+         Offer(w, "Gone", "[CALENDARS]\n1=x\n");
+         QFile::remove(LanguageFile("Gone"));
+         w.Option2.SetValue(true);
+     }, AllShown, "|"},
+    {"Language", [](OptionsWindow &w) {
+         Offer(w, "German", "[CALENDARS]\n4=Islamischer Kalender\n5=Monatskalender\n");
+     }, AllShown, "Monatskalender|Islamischer Kalender"},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Choices, ApplyRefreshes, testing::ValuesIn(ApplyCases), CaseName);
 
 TEST_F(Options, NoLanguageChosenKeepsTheWindowOpenAndWritesNothing) {
     Start::LanguageName = "Unlisted";

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StartupCase{"Monthly", "0", "frmMonthlyCal", "ReSetForm", 0},
                     StartupCase{"Jewish", "3", "frmJewish", "SetYearForm", 3},
                     StartupCase{"OutOfRange", "7", "frmMonthlyCal", "ReSetForm", 0}),
-    [](const testing::TestParamInfo<StartupCase> &info) { return info.param.name; });
+    CaseName);
 
 // The Moslem window where it was saved; the monthly window never saved, centred, and
 // the Julian one a step below and right of it.
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacedCase{"OnAScreenThatIsGone", 600, 25000, {Primary}, {13200, 600, 6000, 4500}},
         PlacedCase{"TitleBarAboveTheScreen", -100, 900, {Primary}, {900, 450, 6000, 4500}},
         PlacedCase{"FarOffEveryScreen", -32768, -32768, {Primary, Right}, {0, 450, 6000, 4500}}),
-    [](const testing::TestParamInfo<PlacedCase> &info) { return info.param.name; });
+    CaseName);
 
 // The moon window comes last in the cascade; a window too large for the cascade's
 // place is kept inside the work area.

@@ -75,33 +75,26 @@ TEST_P(Ending, SavesWhatItShouldAndCreatesNoWindow) {
 
 const std::string Others = ", 32737 32737, 32737 32737, 600 1200, 750 1500, 900 1800";
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, Ending,
-    testing::Values( // The window closed is saved where it would reopen.
-        EndCase{"ExitAfterATitleBarClose",
-                [] {
-                    frmJulian->close();
-                    Frame::ExitProgram(0);
-                },
-                "600 900" + Others},
-        // The moon window does not count; the hidden windows were shown in this run.
-        EndCase{"LeftClickOnTheLastWindow",
-                [] {
-                    QTest::mouseClick(&frmJulian->ExitButton(), Qt::LeftButton);
-                    QTest::mouseClick(&frmMoslem->ExitButton(), Qt::LeftButton);
-                    EXPECT_FALSE(Frame::ProgramEnded());
-                    QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton);
-                },
-                "3000 4500" + Others},
-        EndCase{"LastWindowClosedByItsTitleBarSavesNothing",
-                [] {
-                    frmJulian->close();
-                    frmMoslem->close();
-                    EXPECT_FALSE(Frame::ProgramEnded());
-                    frmMonthlyCal->close();
-                },
-                "- -, - -, - -, - -, - -, - -"}),
-    [](const testing::TestParamInfo<EndCase> &info) { return info.param.name; });
+// clang-format off
+const EndCase EndCases[] = {
+    // The window closed is saved where it would reopen.
+    {"ExitAfterATitleBarClose", [] { frmJulian->close(); Frame::ExitProgram(0); }, "600 900" + Others},
+    // The moon window does not count; the hidden windows were shown in this run.
+    {"LeftClickOnTheLastWindow", [] {
+         QTest::mouseClick(&frmJulian->ExitButton(), Qt::LeftButton);
+         QTest::mouseClick(&frmMoslem->ExitButton(), Qt::LeftButton);
+         EXPECT_FALSE(Frame::ProgramEnded());
+         QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton);
+     }, "3000 4500" + Others},
+    {"LastWindowClosedByItsTitleBarSavesNothing", [] {
+         frmJulian->close();
+         frmMoslem->close();
+         EXPECT_FALSE(Frame::ProgramEnded());
+         frmMonthlyCal->close();
+     }, "- -, - -, - -, - -, - -, - -"},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Ways, Ending, testing::ValuesIn(EndCases), CaseName);
 
 TEST_F(WindowManagement, NothingIsWrittenAfterTheEnd) {
     Show(frmMonthlyCal, frmJulian);

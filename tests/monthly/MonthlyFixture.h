@@ -9,6 +9,7 @@
 #include <QTest>
 #include <algorithm>
 using FrameTesting::Calls;
+using FrameTesting::CaseName;
 class MonthlyWindowTest : public FrameTesting::FrameTest {
   protected:
     void SetUp() override {

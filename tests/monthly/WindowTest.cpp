@@ -49,8 +49,7 @@ TEST_P(FieldTest, MovesTheDay) {
     EXPECT_EQ(alerts->Beeps, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, FieldTest, testing::ValuesIn(FieldCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fields, FieldTest, testing::ValuesIn(FieldCases), CaseName);
 
 TEST_F(MonthlyWindowTest, AStepBeforeTheFirstDayBeepsAndRestores) {
     GoTo(Calc::MinJD[Calc::Jewish]); // a Saturday

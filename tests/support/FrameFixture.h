@@ -14,6 +14,8 @@ inline void PrintTo(const QString &text, std::ostream *out) {
     *out << '"' << text.toStdString() << '"';
 }
 namespace FrameTesting {
+// A table's case named in the test's name.
+inline constexpr auto CaseName = [](const auto &info) { return std::string(info.param.name); };
 inline std::vector<std::string> Calls;
 inline int Created = 0; // stand-ins made since the test began
 template <class Base> class Fake : public Base {
