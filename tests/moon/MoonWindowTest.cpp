@@ -1,11 +1,9 @@
-// The moon window under test, beside the monthly and year windows, and a program
+// The moon window under test, beside the stand-ins for the others, and a program
 // folder that holds a plain white test moon on the real moon's sky colour.
 #include "moon/MoonWindow.h"
-#include "ProgramTest.h"
+#include "FrameFixture.h"
 #include "artwork/Artwork.h"
-#include "monthly/MonthlyWindow.h"
 #include "platform/ShapeStyle.h"
-#include "yearwindows/YearWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,10 +16,12 @@
 namespace MoonTest {
 namespace {
 
-class MoonWindowTest : public ProgramTest {
+using FrameTesting::Calls;
+
+class MoonWindowTest : public FrameTesting::FrameTest {
   protected:
     void SetUp() override {
-        ProgramTest::SetUp();
+        FrameTest::SetUp();
         const int side = Artwork::MoonBitmapSide;
         QImage moon(side, side, QImage::Format_RGB32);
         moon.fill(Artwork::MoonBackground);
@@ -32,15 +32,12 @@ class MoonWindowTest : public ProgramTest {
         painter.drawEllipse(QRectF(1, 1, side - 2, side - 2));
         painter.end();
         ASSERT_TRUE(moon.save(BitmapFile(), "BMP"));
-        RegisterWindows({[] { return new MonthlyWindow(); },
-                         [](int16_t cal) { return new YearWindow(cal); },
-                         [] { return new MoonWindow(); }});
     }
+    MoonForm *MakeMoonWindow() override { return new MoonWindow(); }
     // The moon window reads it when it is first made.
     QString BitmapFile() const { return QDir(folder.path()).filePath("Moon.bmp"); }
 
     static MoonWindow &Moon() { return static_cast<MoonWindow &>(*frmMoon); }
-    static MonthlyWindow &Monthly() { return static_cast<MonthlyWindow &>(*frmMonthlyCal); }
     static void ShowAge(float age) {
         ChangeCals::MoonAge = age;
         Moon().ReSetForm();
@@ -153,22 +150,21 @@ void SelectDayThenStaleJD(int32_t jd) {
 // A hidden monthly window is brought up to date on the day and shown; a minimised one
 // is restored as it is.
 TEST_F(MoonWindowTest, DoubleClickBringsUpTheMonthlyWindow) {
-    Monthly(); // made on 14 March 2024, and left hidden
     SelectDayThenStaleJD(2451545);
     Moon().Show();
     // On the clear pane over the picture: the click passes through to it.
     QTest::mouseDClick(&Moon().Label2, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(Monthly().Visible());
+    EXPECT_TRUE(frmMonthlyCal->Visible());
     EXPECT_EQ(Calc::CurrentJD, 2451545);
-    EXPECT_EQ(Monthly().Combo2[Calc::Gregorian].Text(), "2000") << "brought up to date";
+    EXPECT_EQ(Calls, std::vector<std::string>{"frmMonthlyCal.ReSetForm"}) << "brought up to date";
     EXPECT_EQ(ChangeCals::ChangeSource, 0);
-    EXPECT_EQ(Monthly().ExitButton().ToolTipText(),
+    EXPECT_EQ(frmMonthlyCal->ExitButton().ToolTipText(),
               "Left$ mouse button — Close window. Right$ mouse button — Exit");
 
-    Monthly().SetWindowState(1);
+    frmMonthlyCal->SetWindowState(1);
     SelectDayThenStaleJD(2451545);
     QTest::mouseDClick(&Moon().Picture1, Qt::LeftButton);
-    EXPECT_EQ(Monthly().WindowState(), 0);
+    EXPECT_EQ(frmMonthlyCal->WindowState(), 0);
     EXPECT_EQ(Calc::CurrentJD, 2451545 + 100) << "no new date change";
 }
 

@@ -87,10 +87,11 @@ class FrameTest : public ProgramTest {
         Created = 0;
         RegisterWindows({[this] { return MakeMonthlyWindow(); },
                          [this](int16_t cal) { return MakeYearWindow(cal); },
-                         [] { return new FakeMoon(); }});
+                         [this] { return MakeMoonWindow(); }});
     }
     virtual MonthlyForm *MakeMonthlyWindow() { return new FakeMonthly(); }
     virtual YearForm *MakeYearWindow(int16_t cal) { return new FakeYear(cal); }
+    virtual MoonForm *MakeMoonWindow() { return new FakeMoon(); }
     // Every window's stored top and left, Julian, Gregorian, Jewish, Moslem, Monthly, Moon.
     static std::string StoredPositions() {
         QStringList all;
