@@ -40,7 +40,7 @@ TEST_F(MonthlyWindowTest, LeavingTheFieldAppliesTheTypedDayOnce) {
     TypeJulianDay("2451545");
     QTest::keyClick(&Window().Combo8, Qt::Key_Tab);
     ExpectShows(2451545);
-    EXPECT_EQ(MoonResets(), 2);
+    EXPECT_EQ(Calls, std::vector<std::string>(2, "frmMoon.ReSetForm"));
 }
 
 // Typed, then another of the program's windows taken up: the field shows the day every

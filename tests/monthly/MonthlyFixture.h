@@ -7,7 +7,6 @@
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QTest>
-#include <algorithm>
 using FrameTesting::Calls;
 using FrameTesting::CaseName;
 class MonthlyWindowTest : public FrameTesting::FrameTest {
@@ -20,9 +19,6 @@ class MonthlyWindowTest : public FrameTesting::FrameTest {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     }
     MonthlyForm *MakeMonthlyWindow() override { return new MonthlyWindow(); }
-    static int MoonResets() {
-        return static_cast<int>(std::count(Calls.begin(), Calls.end(), "frmMoon.ReSetForm"));
-    }
     static MonthlyWindow &Window() { return static_cast<MonthlyWindow &>(frmMonthlyCal.Get()); }
 
     // The user opens the list with the mouse and picks the item from the keyboard

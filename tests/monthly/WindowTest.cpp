@@ -94,10 +94,11 @@ TEST_F(MonthlyWindowTest, ButtonsOpenTheYearWindowsAndTheMoonWindow) {
     // A hidden moon window is brought up to date once and shown.
     platform::CommandButton &moon = Window().Command2[ChangeCals::MoonPhase];
     EXPECT_EQ(Window().childAt(moon.geometry().center()), &moon);
+    Calls.clear();
     QTest::mouseClick(&moon, Qt::LeftButton);
     QTest::mouseClick(&moon, Qt::LeftButton);
     EXPECT_TRUE(frmMoon->Visible());
-    EXPECT_EQ(MoonResets(), 1);
+    EXPECT_EQ(Calls, std::vector<std::string>{"frmMoon.ReSetForm"});
 }
 
 TEST_F(MonthlyWindowTest, TodayGoesToTheClocksDateWhenOnlyOnePartDiffers) {
