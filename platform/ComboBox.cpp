@@ -191,14 +191,13 @@ void ComboBox::keyPressEvent(QKeyEvent *event) {
 
 void ComboBox::paintEvent(QPaintEvent *event) {
     // A typed text is drawn by the line edit over the face, and changes with every key.
-    if (isEditable()) {
-        QComboBox::paintEvent(event);
-        return;
+    if (!isEditable()) {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        QPainter painter(this);
+        if (PaintComboFace(*this, option, painter)) return;
     }
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    QPainter painter(this);
-    PaintComboFace(*this, option, painter);
+    QComboBox::paintEvent(event);
 }
 
 } // namespace platform

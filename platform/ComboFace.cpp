@@ -61,18 +61,23 @@ QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, qreal ratio
 
 } // namespace
 
-void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
+bool PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
     // Faces of texts gone by are let go now and then.
     constexpr qsizetype MostFaces = 512;
+    // A look seen once has no picture yet: a random day shows texts that may never
+    // come back, and drawing those into a picture first would cost more than it saves.
     static QHash<FaceKey, QPixmap> faces;
     const qreal ratio = painter.device()->devicePixelRatio();
     const FaceKey key = KeyOf(combo, option, ratio);
-    auto known = faces.constFind(key);
-    if (known == faces.cend()) {
+    const auto known = faces.find(key);
+    if (known == faces.end()) {
         if (faces.size() >= MostFaces) faces.clear();
-        known = faces.insert(key, DrawFace(combo, option, ratio));
+        faces.insert(key, QPixmap());
+        return false;
     }
+    if (known->isNull()) *known = DrawFace(combo, option, ratio);
     painter.drawPixmap(option.rect.topLeft(), *known);
+    return true;
 }
 
 } // namespace platform

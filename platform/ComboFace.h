@@ -3,7 +3,9 @@
 // lists; the face is drawn by the style itself, once for each look (text, size, state,
 // palette, font, pixel ratio), and later paints are one copy of that picture.
 //  - PaintComboFace(combo, option, painter): paints a drop-down list's face, described
-//    by its style option, as QComboBox::paintEvent does
+//    by its style option, as QComboBox::paintEvent does, from the second time that
+//    look is painted on; the first time it paints nothing and returns false, and the
+//    combo paints itself as Qt does
 #pragma once
 
 class QPainter;
@@ -12,6 +14,6 @@ class QWidget;
 
 namespace platform {
 
-void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter);
+bool PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter);
 
 } // namespace platform
