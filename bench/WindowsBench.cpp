@@ -2,21 +2,17 @@
 // that changes it until every shown window has painted, next to Qt's own calendar
 // widget doing the same in the same run; and how long a long list takes to fill, next
 // to a plain QComboBox. Run offscreen; read the medians.
+#include "app/ProgramWindows.h"
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
-#include "frame/AppState.h"
-#include "frame/Language.h"
-#include "frame/SettingsTable.h"
 #include "frame/Start.h"
 #include "frame/Windows.h"
 #include "monthly/MonthlyWindow.h"
-#include "moon/MoonWindow.h"
 #include "platform/ComboBox.h"
 #include "platform/FormRef.h"
 #include "platform/core/AlertRecorder.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Settings.h"
-#include "yearwindows/YearWindow.h"
 
 #include "PaintPasses.h"
 
@@ -43,28 +39,24 @@ void Expose(QWidget *window) {
 }
 
 // The program as it runs after start-up, with settings in a temporary folder, alerts
-// caught and a fixed clock; the monthly and moon windows shown on 14 March 2024.
+// caught and a fixed clock; the monthly and moon windows shown on 14 March 2024 (the
+// moon window stays hidden when asked, so that its share of a change can be read).
 class Program {
   public:
-    Program() {
+    explicit Program(bool moonShown = true) {
         platform::SetSettingsFile(settings_.filePath("Orvanta.conf"));
         platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
-        ChangeCals::Reset();
-        Start::ResetState();
-        Start::ReadSettings();
-        Start::FillColors();
-        Start::FillColumnLeft();
-        Start::StartEngineFromSettings();
-        RegisterWindows({[] { return new MonthlyWindow(); },
-                         [](int16_t cal) { return new YearWindow(cal); },
-                         [] { return new MoonWindow(); }});
+        Start::StartWithoutSplash();
+        App::RegisterProgramWindows();
         GoTo(2460384); // 14 March 2024
         frmMonthlyCal->ReSetForm();
         frmMonthlyCal->Show();
-        frmMoon->ReSetForm();
-        frmMoon->Show();
         Expose(&frmMonthlyCal.Get());
-        Expose(&frmMoon.Get());
+        if (moonShown) {
+            frmMoon->ReSetForm();
+            frmMoon->Show();
+            Expose(&frmMoon.Get());
+        }
         PaintPending();
     }
     ~Program() {
@@ -89,8 +81,8 @@ class Program {
 };
 
 // A day step in the same month: the week-day list steps one day down, then back up.
-void BM_MonthlyDayStep(benchmark::State &state) {
-    Program program;
+void MonthlyDayStep(benchmark::State &state, bool moonShown) {
+    Program program(moonShown);
     platform::ComboBox &weekDay = program.Monthly().Combo6;
     weekDay.setFocus();
     PaintPending();
@@ -103,7 +95,17 @@ void BM_MonthlyDayStep(benchmark::State &state) {
     }
     ReportPaints(state);
 }
+void BM_MonthlyDayStep(benchmark::State &state) {
+    MonthlyDayStep(state, true);
+}
 BENCHMARK(BM_MonthlyDayStep)->Unit(benchmark::kMicrosecond)->Iterations(500)->Repetitions(5);
+void BM_MonthlyDayStepMoonHidden(benchmark::State &state) {
+    MonthlyDayStep(state, false);
+}
+BENCHMARK(BM_MonthlyDayStepMoonHidden)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(500)
+    ->Repetitions(5);
 
 // The same step in four QCalendarWidgets: a key in the first, the others follow.
 class FourCalendars {
@@ -156,8 +158,8 @@ BENCHMARK(BM_QCalendarWidgetDayStep)
 
 // A random day of the Jewish calendar's range (all four columns shown), set through
 // the engine.
-void BM_MonthlyRandomDay(benchmark::State &state) {
-    Program program;
+void MonthlyRandomDay(benchmark::State &state, bool moonShown) {
+    Program program(moonShown);
     std::mt19937 random(11);
     std::uniform_int_distribution<int32_t> days(Calc::MinJD[Calc::Moslem],
                                                 Calc::MaxJD[Calc::Jewish]);
@@ -168,7 +170,17 @@ void BM_MonthlyRandomDay(benchmark::State &state) {
     }
     ReportPaints(state);
 }
+void BM_MonthlyRandomDay(benchmark::State &state) {
+    MonthlyRandomDay(state, true);
+}
 BENCHMARK(BM_MonthlyRandomDay)->Unit(benchmark::kMicrosecond)->Iterations(500)->Repetitions(5);
+void BM_MonthlyRandomDayMoonHidden(benchmark::State &state) {
+    MonthlyRandomDay(state, false);
+}
+BENCHMARK(BM_MonthlyRandomDayMoonHidden)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(500)
+    ->Repetitions(5);
 
 void BM_QCalendarWidgetRandomDay(benchmark::State &state) {
     FourCalendars calendars;

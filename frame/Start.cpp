@@ -50,11 +50,26 @@ void OpenStartupWindow(int16_t window) {
     frmMonthlyCal->Show();
 }
 
+// Before the splash appears: the settings into memory, the colour tables filled.
+void ReadStoredState() {
+    ReadSettings();
+    FillColors();
+}
+
+// While the splash is up: the column edges, the engine and the language, as the
+// settings in memory have them.
+void PrepareTables() {
+    FillColumnLeft();
+    Calc::StartEngine({Calc::MoslemType,
+                       {Calc::FirstWeekDay[Calc::Julian], Calc::FirstWeekDay[Calc::Gregorian],
+                        Calc::FirstWeekDay[Calc::Jewish], Calc::FirstWeekDay[Calc::Moslem]}});
+    LoadLanguage(LanguageName);
+}
+
 } // namespace
 
 void Main() {
-    ReadSettings();
-    FillColors();
+    ReadStoredState();
 
     frmAbout->Show();
     frmAbout->Refresh();
@@ -63,8 +78,7 @@ void Main() {
     // on the screen and it has been painted there.
     platform::WaitWithoutInput(deadline, [] { return frmAbout->Exposed(); });
 
-    FillColumnLeft();
-    StartEngineFromSettings();
+    PrepareTables();
     TakeTodayAsGregorian();
     Calc::FromGregorian();
     Calc::ToJulian();
@@ -83,11 +97,11 @@ void Main() {
     frmAbout.Destroy();
 }
 
-void StartEngineFromSettings() {
-    Calc::StartEngine({Calc::MoslemType,
-                       {Calc::FirstWeekDay[Calc::Julian], Calc::FirstWeekDay[Calc::Gregorian],
-                        Calc::FirstWeekDay[Calc::Jewish], Calc::FirstWeekDay[Calc::Moslem]}});
-    LoadLanguage(LanguageName);
+void StartWithoutSplash() {
+    ChangeCals::Reset();
+    ResetState();
+    ReadStoredState();
+    PrepareTables();
 }
 
 void PlaceWindow(platform::Form &window, int16_t index) {

@@ -17,14 +17,6 @@ namespace Frame {
 
 namespace {
 
-// The window of a WindowIndex: 1..4 the year windows, then the monthly and the moon
-// window.
-platform::Form &WindowAt(int16_t index) {
-    if (index == Start::MonthlyWindowIndex) return *frmMonthlyCal;
-    if (index == Start::MoonWindowIndex) return *frmMoon;
-    return *YearWindowOf(index);
-}
-
 // A window edge as a saved position: a desktop larger than the 16-bit range can
 // place a window beyond it, and the nearest value it can hold is stored then.
 int16_t SavedEdge(int twips) {
@@ -32,28 +24,51 @@ int16_t SavedEdge(int twips) {
                                                 std::numeric_limits<int16_t>::max()));
 }
 
+// A window closed through its title bar no longer exists. Looking at it through its
+// name would create it anew, so counting, saving, closing and the exit tips look only
+// at the windows that exist: neither the end of the program nor a tip brings a window
+// back. A window shown later gets its exit tip then (SetExitTips follows every show).
+template <class Base> bool Shown(WindowRef<Base> &ref) {
+    return ref.Exists() && ref->Visible();
+}
+
+template <class Base> void SetExitTip(WindowRef<Base> &ref, const QString &text) {
+    if (ref.Exists()) ref->ExitButton().SetToolTipText(text);
+}
+
 void SetExitButtonTips(const std::string &tip) {
     const QString text = QString::fromStdString(tip);
-    frmMonthlyCal->ExitButton().SetToolTipText(text);
+    SetExitTip(frmMonthlyCal, text);
     for (int16_t cal = 1; cal <= 4; ++cal)
-        YearWindowOf(cal)->ExitButton().SetToolTipText(text);
+        SetExitTip(YearWindowOf(cal), text);
+}
+
+// A window never shown in this run keeps the place it was saved with, or none when
+// it never had one, so that it goes on opening at its designed place; a minimised
+// one keeps what memory holds.
+template <class Base> void SavePlace(WindowRef<Base> &ref, int16_t index) {
+    if (!ref.Exists() || ref->WindowState() == platform::WindowMinimised || !ref->EverShown())
+        return;
+    Start::WinTop[index] = SavedEdge(ref->Top());
+    Start::WinLeft[index] = SavedEdge(ref->Left());
 }
 
 template <class Base> void MinimiseAndDestroy(WindowRef<Base> &ref) {
+    if (!ref.Exists()) return;
     ref->SetWindowState(platform::WindowMinimised);
     ref.Destroy();
 }
 
 template <class Base> void CloseUnlessMinimised(WindowRef<Base> &ref) {
-    if (ref->WindowState() != platform::WindowMinimised) MinimiseAndDestroy(ref);
+    if (ref.Exists() && ref->WindowState() != platform::WindowMinimised) MinimiseAndDestroy(ref);
 }
 
 } // namespace
 
 int16_t CountVisibleWindows() {
-    int16_t count = frmMonthlyCal->Visible() ? 1 : 0;
+    int16_t count = Shown(frmMonthlyCal) ? 1 : 0;
     for (int16_t cal = 1; cal <= 4; ++cal)
-        if (YearWindowOf(cal)->Visible()) ++count;
+        if (Shown(YearWindowOf(cal))) ++count;
     return count;
 }
 
@@ -67,15 +82,14 @@ void CloseWindow(platform::Form &w, int16_t n) {
 
 void ExitProgram(int16_t n) {
     if (ProgramEnded()) return;
-    for (int16_t index = 1; index <= Start::WindowCount; ++index) {
-        platform::Form &window = WindowAt(index);
-        // A window never shown in this run keeps the place it was saved with, or
-        // none when it never had one, so that it goes on opening at its designed place.
-        if (window.WindowState() == platform::WindowMinimised || !window.EverShown()) continue;
-        Start::WinTop[index] = SavedEdge(window.Top());
-        Start::WinLeft[index] = SavedEdge(window.Left());
-    }
+    for (int16_t cal = 1; cal <= 4; ++cal)
+        SavePlace(YearWindowOf(cal), cal);
+    SavePlace(frmMonthlyCal, Start::MonthlyWindowIndex);
+    SavePlace(frmMoon, Start::MoonWindowIndex);
     Start::WriteWindowPositions();
+    // Ended before the windows close: their unload handlers, which count the windows
+    // left for the exit tooltips, then do nothing.
+    EndProgram();
     if (n == 0)
         MinimiseAndDestroy(frmMonthlyCal);
     else if (n >= 1 && n <= 4)
@@ -83,7 +97,6 @@ void ExitProgram(int16_t n) {
     CloseOtherWindows(n);
     frmAbout.Destroy();
     frmOptions.Destroy();
-    EndProgram();
 }
 
 void CloseOtherWindows(int16_t n) {

@@ -1,10 +1,11 @@
 // Closing the main windows and ending the program (the window half of module ChangeCals).
 //  - CountVisibleWindows: how many of the five main windows are shown (minimised
-//    counts, hidden does not; the moon window never counts)
+//    counts, hidden does not; the moon window never counts; a window that does not
+//    exist is not created to be counted)
 //  - CloseWindow(w, n): an exit button's left click: hides w, or ends the program
 //    through ExitProgram when w is the only visible main window
-//  - ExitProgram(n): saves the six window positions, closes every window, ends the
-//    program
+//  - ExitProgram(n): saves the six window positions, ends the program, closes every
+//    window
 //  - CloseOtherWindows(n): minimises and destroys the moon window and every main
 //    window but window n (minimised windows are left alone)
 //  - SetExitTips: the exit buttons' tooltip for several visible windows
@@ -17,7 +18,9 @@
 // Window numbers: 0 the monthly window, 1..4 the year window of that CalendarId.
 // Once the program has ended (see ProgramEnd.h), CloseWindow, ExitProgram,
 // SetExitTips and UpdateExitTips do nothing, so that the unload handlers the end
-// still runs can neither end it twice nor bring windows back.
+// still runs can neither end it twice nor bring windows back. Neither ending nor the
+// exit tips create a window: windows that no longer exist are neither counted, saved,
+// closed nor given a tip.
 #pragma once
 
 #include "platform/Form.h"

@@ -11,8 +11,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -23,28 +24,12 @@ QString File() {
     return (folder.isValid() ? folder.path() : fallback.path()) + QStringLiteral("/Orvanta.conf");
 }
 
-struct Snapshot {
-    int16_t ColumnCals[5];
-    int16_t FirstWeekDay[5];
-    int16_t WinTop[7];
-    int16_t WinLeft[7];
-    int16_t MoslemType, StartupWindow, ShowTips;
-    QString Language;
-
-    static Snapshot Take() {
-        Snapshot s{};
-        std::memcpy(s.ColumnCals, Start::ColumnCals, sizeof s.ColumnCals);
-        std::memcpy(s.FirstWeekDay, Calc::FirstWeekDay, sizeof s.FirstWeekDay);
-        std::memcpy(s.WinTop, Start::WinTop, sizeof s.WinTop);
-        std::memcpy(s.WinLeft, Start::WinLeft, sizeof s.WinLeft);
-        s.MoslemType = Calc::MoslemType;
-        s.StartupWindow = Start::StartupWindow;
-        s.ShowTips = Start::ShowTips;
-        s.Language = Start::LanguageName;
-        return s;
-    }
-    bool operator==(const Snapshot &) const = default;
-};
+// Every setting's variable, to compare whole readings.
+auto Snapshot() {
+    return std::tuple(std::to_array(Start::ColumnCals), std::to_array(Calc::FirstWeekDay),
+                      std::to_array(Start::WinTop), std::to_array(Start::WinLeft), Calc::MoslemType,
+                      Start::StartupWindow, Start::ShowTips, Start::LanguageName);
+}
 
 void ReadAll() {
     Start::ResetState();
@@ -70,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         FUZZ_CHECK(Calc::FirstWeekDay[cal] >= 1 && Calc::FirstWeekDay[cal] <= 7);
     FUZZ_CHECK(Start::StartupWindow >= 0 && Start::StartupWindow <= 4);
 
-    const Snapshot read = Snapshot::Take();
+    const auto read = Snapshot();
     Start::WriteOptions({Calc::MoslemType,
                          {0, Calc::FirstWeekDay[1], Calc::FirstWeekDay[2], Calc::FirstWeekDay[3],
                           Calc::FirstWeekDay[4]},
@@ -80,6 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Start::WriteWindowPositions();
     Start::WriteColumnCals();
     ReadAll();
-    FUZZ_CHECK(Snapshot::Take() == read);
+    FUZZ_CHECK(Snapshot() == read);
     return 0;
 }

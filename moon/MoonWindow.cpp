@@ -99,18 +99,16 @@ void MoonWindow::ReSetForm() {
     const float age = ChangeCals::MoonAge;
     const Moon::Shadow shadow = Moon::ShadowOf(age, static_cast<float>(Picture1.Width()),
                                                static_cast<float>(Picture1.Height()));
-    Picture1.SetVisible(false);
+    // Nothing is painted before the next pass of the event loop, so the picture needs no
+    // hiding while the shadow changes; hidden and shown, all of it would be painted again
+    // where only the shadow's old and new places change.
     Shape1.SetShape(shadow.Kind);
     if (shadow.FillStyle) Shape1.SetFillStyle(*shadow.FillStyle);
     Shape1.SetBorderWidth(shadow.BorderWidth);
-    Shape1.SetHeight(shadow.Height);
-    // A circle's box is squared from the height as the shape reports it.
-    Shape1.SetWidth(shadow.Kind == platform::ShapeCircle ? Shape1.Height() : shadow.Width);
-    Shape1.SetTop(shadow.Top);
-    Shape1.SetLeft(shadow.Left);
+    // A circle's box is squared from its height.
+    const float width = shadow.Kind == platform::ShapeCircle ? shadow.Height : shadow.Width;
+    Shape1.Move(shadow.Left, shadow.Top, width, shadow.Height);
     Label1.SetCaption(Frame::MoonAgeTenths(age));
-    Picture1.SetVisible(true);
-    Picture1.update();
 }
 
 void MoonWindow::Picture1_DblClick() {

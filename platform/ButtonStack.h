@@ -4,6 +4,9 @@
 //
 // A stack already so arranged is left alone: the front button being the only tab stop
 // of the stack tells it, and placing a control in the tab order walks the whole window.
+// The buttons behind stay Visible, but they do not paint: the front one covers them
+// (their corners show the same window behind them), and painting nine buttons where
+// one is seen made every change of phase several times dearer.
 #pragma once
 
 #include "CommandButton.h"
@@ -18,8 +21,10 @@ void ShowInFront(ControlArray<CommandButton, First, Last> &stack, int front, int
         arranged = arranged && stack[i].TabStop() == (i == front);
     if (arranged) return;
     stack[front].ZOrder(0);
-    for (int i = First; i <= Last; ++i)
+    for (int i = First; i <= Last; ++i) {
         stack[i].SetTabStop(i == front);
+        stack[i].setUpdatesEnabled(i == front);
+    }
     stack[front].SetTabIndex(tabIndex);
 }
 

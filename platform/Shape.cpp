@@ -11,27 +11,33 @@ Shape::Shape(QWidget *parent, const QString &name) : Control(parent, name) {
 }
 
 void Shape::SetShape(int shape) {
+    if (shape == shape_) return;
     shape_ = shape;
     update();
 }
 
 void Shape::SetFillStyle(int style) {
+    if (style == fillStyle_) return;
     fillStyle_ = style;
     update();
 }
 
 void Shape::SetFillColor(int32_t packed) {
+    if (packed == fillColor_) return;
     fillColor_ = packed;
     update();
 }
 
 void Shape::SetBorderColor(int32_t packed) {
+    if (packed == borderColor_) return;
     borderColor_ = packed;
     update();
 }
 
 void Shape::SetBorderWidth(int pixels) {
-    borderWidth_ = std::max(pixels, 1);
+    pixels = std::max(pixels, 1);
+    if (pixels == borderWidth_) return;
+    borderWidth_ = pixels;
     Relayout();
 }
 
@@ -49,28 +55,29 @@ float Shape::Height() const {
 }
 
 void Shape::SetLeft(float twips) {
-    bounds_.moveLeft(TwipsToPixels(twips));
-    Relayout();
+    Place(bounds_.translated(TwipsToPixels(twips) - bounds_.x(), 0));
 }
 
 void Shape::SetTop(float twips) {
-    bounds_.moveTop(TwipsToPixels(twips));
-    Relayout();
+    Place(bounds_.translated(0, TwipsToPixels(twips) - bounds_.y()));
 }
 
 void Shape::SetWidth(float twips) {
-    bounds_.setWidth(std::max(TwipsToPixels(twips), 0));
-    Relayout();
+    Place(QRect(bounds_.topLeft(), QSize(std::max(TwipsToPixels(twips), 0), bounds_.height())));
 }
 
 void Shape::SetHeight(float twips) {
-    bounds_.setHeight(std::max(TwipsToPixels(twips), 0));
-    Relayout();
+    Place(QRect(bounds_.topLeft(), QSize(bounds_.width(), std::max(TwipsToPixels(twips), 0))));
 }
 
 void Shape::Move(float left, float top, float width, float height) {
-    bounds_ = QRect(TwipsToPixels(left), TwipsToPixels(top), std::max(TwipsToPixels(width), 0),
-                    std::max(TwipsToPixels(height), 0));
+    Place(QRect(TwipsToPixels(left), TwipsToPixels(top), std::max(TwipsToPixels(width), 0),
+                std::max(TwipsToPixels(height), 0)));
+}
+
+void Shape::Place(const QRect &bounds) {
+    if (bounds == bounds_) return;
+    bounds_ = bounds;
     Relayout();
 }
 
@@ -80,7 +87,8 @@ int Shape::Margin() const {
 
 void Shape::Relayout() {
     const int m = Margin();
-    setGeometry(bounds_.adjusted(-m, -m, m, m));
+    const QRect placed = bounds_.adjusted(-m, -m, m, m);
+    if (placed != geometry()) setGeometry(placed);
     update();
 }
 

@@ -48,6 +48,8 @@ class Shape : public Control<QWidget> {
   private:
     // The widget reaches past the outline by the border's outer half.
     int Margin() const;
+    // Setting what a shape already is repaints nothing.
+    void Place(const QRect &bounds);
     void Relayout();
 
     QRect bounds_; // the outline, in the container's pixels

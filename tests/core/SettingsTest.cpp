@@ -7,6 +7,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -46,6 +47,7 @@ TEST_F(SettingsStore, ValuesComeBackAsWrittenAndAsQSettingsReadsThem) {
                               "Español \U0001D11E",
                               "",
                               "  padded  ",
+                              "trailing ",
                               "semi;colon",
                               "#hash",
                               "a=b",
@@ -129,54 +131,42 @@ TEST_F(SettingsStore, LinkToARegularFileIsWrittenAtItsTarget) {
               QStringList({"orvanta.ini"}));
 }
 
-// A link to a device is refused as a link to a pipe is; a test that links to a real
-// device would replace it, as root, the moment the refusal broke.
-enum class NotARegularFile { NamedPipe, LinkToNamedPipe, DanglingLink, Folder };
-
-class UnwritableStore : public SettingsStore,
-                        public testing::WithParamInterface<NotARegularFile> {};
-
 // Writing once replaced a device node with a regular file, and reading a named
-// pipe waited for ever.
-TEST_P(UnwritableStore, ReadsAsDefaultsAndIsNeverWritten) {
-    const QByteArray path = QFile::encodeName(File());
+// pipe waited for ever. A link to a device is refused as a link to a pipe is; a
+// test that links to a real device would replace it, as root, the moment the
+// refusal broke.
+TEST_F(SettingsStore, WhatIsNoRegularFileReadsAsDefaultsAndIsNeverWritten) {
     const QByteArray pipe = QFile::encodeName(folder_.filePath("pipe"));
-    switch (GetParam()) {
-    case NotARegularFile::NamedPipe:
-        ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
-        break;
-    case NotARegularFile::LinkToNamedPipe:
-        ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
-        ASSERT_EQ(::symlink(pipe.constData(), path.constData()), 0);
-        break;
-    case NotARegularFile::DanglingLink:
-        ASSERT_EQ(::symlink(pipe.constData(), path.constData()), 0);
-        break;
-    case NotARegularFile::Folder:
-        ASSERT_TRUE(QDir().mkdir(File()));
-        break;
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    const std::function<int(const char *)> kinds[] = {
+        [](const char *at) { return ::mkfifo(at, 0600); },
+        [&](const char *at) { return ::symlink(pipe.constData(), at); },
+        [&](const char *at) { return ::symlink((pipe + "-gone").constData(), at); },
+        [](const char *at) { return ::mkdir(at, 0700); },
+    };
+    for (const auto &make : kinds) {
+        const QString file = folder_.filePath(QStringLiteral("kind%1.conf").arg(&make - kinds));
+        SCOPED_TRACE(file.toStdString());
+        const QByteArray path = QFile::encodeName(file);
+        ASSERT_EQ(make(path.constData()), 0);
+        platform::SetSettingsFile(file);
+        struct stat before {};
+        ASSERT_EQ(::lstat(path.constData(), &before), 0);
+
+        EXPECT_EQ(Read("Moon", "Top"), "default");
+        testing::internal::CaptureStderr();
+        platform::WriteSettings({{"Moon", "Top", "1"}, {"Moon", "Left", "2"}});
+        const std::string said = testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("not saved"), std::string::npos) << said;
+        struct stat after {};
+        ASSERT_EQ(::lstat(path.constData(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(Read("Moon", "Top"), "default");
     }
-    struct stat before {};
-    ASSERT_EQ(::lstat(path.constData(), &before), 0);
-
-    EXPECT_EQ(Read("Moon", "Top"), "default");
-    testing::internal::CaptureStderr();
-    platform::WriteSettings({{"Moon", "Top", "1"}, {"Moon", "Left", "2"}});
-    const std::string said = testing::internal::GetCapturedStderr();
-
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    EXPECT_NE(said.find("not saved"), std::string::npos) << said;
-    struct stat after {};
-    ASSERT_EQ(::lstat(path.constData(), &after), 0);
-    EXPECT_EQ(after.st_mode, before.st_mode);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(Read("Moon", "Top"), "default");
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, UnwritableStore,
-                         testing::Values(NotARegularFile::NamedPipe,
-                                         NotARegularFile::LinkToNamedPipe,
-                                         NotARegularFile::DanglingLink, NotARegularFile::Folder));
 
 // Over the size limit (a sparse file, so the test writes nothing of it) a store
 // reads as an empty one instead of filling memory.

@@ -3,7 +3,6 @@
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
-#include <unicode/utypes.h>
 
 #include <cmath>
 #include <stdexcept>
@@ -20,16 +19,15 @@ constexpr int32_t UnixEpochJD = 2440588;
 // ICU clamps it to its own day range.
 constexpr double FarAway = 1e18;
 
-void Check(UErrorCode status, const char *what) {
-    if (U_FAILURE(status))
-        throw std::runtime_error(std::string("ICU ") + what + ": " + u_errorName(status));
+void Check(UErrorCode status) {
+    if (U_FAILURE(status)) throw std::runtime_error(std::string("ICU: ") + u_errorName(status));
 }
 
 icu::Calendar *MakeCalendar(const char *locale) {
     UErrorCode status = U_ZERO_ERROR;
     icu::Calendar *calendar = icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(),
                                                             icu::Locale(locale), status);
-    Check(status, locale);
+    Check(status);
     return calendar;
 }
 
@@ -37,9 +35,8 @@ icu::Calendar *MakeGregorian(double cutover) {
     UErrorCode status = U_ZERO_ERROR;
     auto calendar = std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(),
                                                              icu::Locale("en"), status);
-    Check(status, "GregorianCalendar");
     calendar->setGregorianChange(cutover, status);
-    Check(status, "setGregorianChange");
+    Check(status);
     return calendar.release();
 }
 
@@ -58,20 +55,14 @@ IcuCalendar IcuCalendar::Hebrew() {
     return IcuCalendar(MakeCalendar("en@calendar=hebrew"));
 }
 
-void IcuCalendar::SetJulianDay(int32_t jd) {
+void IcuCalendar::DateOf(int32_t jd, int32_t &year, int32_t &month, int32_t &day) {
     UErrorCode status = U_ZERO_ERROR;
     // Noon UTC: the whole civil day that the Julian Day number stands for.
     calendar_->setTime(static_cast<double>(jd - UnixEpochJD) * MillisPerDay, status);
-    Check(status, "setTime");
-}
-
-void IcuCalendar::DateOf(int32_t jd, int32_t &year, int32_t &month, int32_t &day) {
-    SetJulianDay(jd);
-    UErrorCode status = U_ZERO_ERROR;
     year = calendar_->get(UCAL_EXTENDED_YEAR, status);
     month = calendar_->get(UCAL_MONTH, status);
     day = calendar_->get(UCAL_DATE, status);
-    Check(status, "get");
+    Check(status);
 }
 
 int32_t IcuCalendar::JulianDayOf(int32_t year, int32_t month, int32_t day) {
@@ -81,7 +72,7 @@ int32_t IcuCalendar::JulianDayOf(int32_t year, int32_t month, int32_t day) {
     calendar_->set(UCAL_MONTH, month);
     calendar_->set(UCAL_DATE, day);
     const UDate millis = calendar_->getTime(status);
-    Check(status, "getTime");
+    Check(status);
     return static_cast<int32_t>(std::floor(millis / MillisPerDay)) + UnixEpochJD;
 }
 

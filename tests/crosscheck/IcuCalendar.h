@@ -32,7 +32,6 @@ class IcuCalendar {
 
   private:
     explicit IcuCalendar(icu::Calendar *calendar) : calendar_(calendar) {}
-    void SetJulianDay(int32_t jd);
 
     std::unique_ptr<icu::Calendar> calendar_;
 };

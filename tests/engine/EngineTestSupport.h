@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <ostream>
-#include <string>
 
 namespace EngineTestSupport {
 
@@ -49,9 +48,6 @@ inline Date DateIn(int16_t cal) {
     const int32_t *date = Calc::CalDates[cal];
     return {date[Calc::Day], date[Calc::Month], date[Calc::Year]};
 }
-
-// Names a table-driven test's instances after their rows.
-inline constexpr auto RowName = [](const auto &info) { return std::string(info.param.name); };
 
 class EngineTest : public ::testing::Test {
   protected:

@@ -1,6 +1,7 @@
 // What the whole-range comparisons leave out: dates outside a calendar's
 // years, dates a month does not have, published feast days, and the Moslem
-// variant that no outside calendar shares.
+// variant that no outside calendar shares. (The Jewish month names of leap
+// and common years are the language tests' part, through the real loader.)
 #include "EngineTestSupport.h"
 
 using namespace Calc;

@@ -1,101 +1,72 @@
-// The options window: what Apply writes and which windows it brings up to date,
-// and the tooltips it puts on or takes off. The monthly and moon windows are the
-// frame's stand-ins, which log their refreshes; the year windows are the real ones
-// where their tooltips are looked at.
+// The options window: what Apply writes and which windows it brings up to date, and
+// the tooltips it puts on or takes off.
 #include "FrameFixture.h"
 
-#include "engine/Calc.h"
-#include "engine/ChangeCals.h"
 #include "engine/StartEngine.h"
 #include "engine/Texts.h"
-#include "frame/AppState.h"
 #include "frame/Tooltips.h"
-#include "frame/WindowManagement.h"
 #include "frame/about/AboutWindow.h"
 #include "frame/options/OptionsWindow.h"
 #include "yearwindows/YearWindow.h"
 
-#include <QFile>
+#include <QDir>
 #include <QTest>
-#include <functional>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace FrameTesting {
 namespace {
 
-constexpr const char *German = "[CALENDARS]\n1=Julianischer Kalender\n2=Gregorianischer "
-                               "Kalender\n3=Jüdischer Kalender\n4=Islamischer "
-                               "Kalender\n5=Monatskalender\n[STRINGS]\n2=Jahr\n";
+QString LanguageFile(const QString &name) {
+    return QDir(platform::ProgramFolder()).filePath(name + ".lng");
+}
 
+// Offers a language: its file beside the program, and its name chosen in the list.
+void Offer(OptionsWindow &window, const QString &name, const QByteArray &text) {
+    QFile file(LanguageFile(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    window.Combo3.AddItem(name);
+    window.Combo3.SetText(name);
+}
+
+OptionsWindow &Open() {
+    Start::ShowOptions();
+    return *frmOptions;
+}
+
+void Apply(OptionsWindow &window) {
+    QTest::mouseClick(&window.Command1[1], Qt::LeftButton);
+}
+
+// Weeks start on Monday in every calendar; the day is 6 December 2026.
 class Options : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
         Calc::StartEngine({1, {1, 1, 1, 1}});
-        for (int16_t cal = 1; cal <= 4; ++cal)
-            Start::ColumnCals[cal] = cal;
-        Calc::CalDates[Calc::Gregorian][Calc::Day] = 6;
-        Calc::CalDates[Calc::Gregorian][Calc::Month] = 12;
-        Calc::CalDates[Calc::Gregorian][Calc::Year] = 2026;
-        Calc::FromGregorian();
-        Calc::ToJulian();
-        Calc::ToJewish();
-        Calc::ToMoslem();
-        ChangeCals::SetDayFacts();
+        GoTo(QDate(2026, 12, 6).toJulianDay());
     }
-
-    YearForm *MakeYearWindow(int16_t cal) override {
-        return realYears_ ? new YearWindow(cal) : FrameTest::MakeYearWindow(cal);
-    }
-
-  public:
-    void WriteLanguage(const QString &name, const QByteArray &text) {
-        QFile file(Folder.filePath(name + ".lng"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    void RemoveLanguage(const QString &name) { QFile::remove(Folder.filePath(name + ".lng")); }
-
-  protected:
-    OptionsWindow &Open() {
-        Start::ShowOptions();
-        return *frmOptions;
-    }
-
-    void Apply(OptionsWindow &window) { QTest::mouseClick(&window.Command1[1], Qt::LeftButton); }
-
-    QString Tip(QWidget &window, const char *control) {
-        auto *widget = window.findChild<QWidget *>(control);
-        return widget ? widget->toolTip() : QStringLiteral("<missing>");
-    }
-
-    bool realYears_ = false;
 };
 
 struct ApplyCase {
     const char *name;
-    std::function<void(Options &, OptionsWindow &)> choose;
+    void (*choose)(OptionsWindow &);
     std::vector<std::string> refreshed;
+    QString captions; // of the monthly and the Moslem window
 };
 
 class ApplyRefreshes : public Options, public testing::WithParamInterface<ApplyCase> {};
 
 // The monthly window and the Julian and Jewish year windows are shown.
 TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-    frmJewish->Show();
-    frmAbout->Show();
+    Show(frmMonthlyCal, frmJulian, frmJewish, frmAbout);
     OptionsWindow &window = Open();
-    GetParam().choose(*this, window);
+    GetParam().choose(window);
     const bool secondVariant = window.Option2.Value();
     const QString language = window.Combo3.Text();
     Calls.clear();
     Apply(window);
     EXPECT_EQ(Calls, GetParam().refreshed);
+    EXPECT_EQ(frmMonthlyCal->Caption() + "|" + frmMoslem->Caption(), GetParam().captions);
     EXPECT_FALSE(frmAbout.Exists());
     EXPECT_FALSE(frmOptions.Exists());
     for (const char *key : {"Type", "FirstWeekDay", "Language", "Window", "ShowTips"})
@@ -104,126 +75,109 @@ TEST_P(ApplyRefreshes, OnlyTheWindowsTheChoicesChange) {
         EXPECT_EQ(Start::GridYearBounds[cal][1], 0);
     // The engine holds the day in the variant chosen, and the language unless it failed.
     EXPECT_EQ(Calc::MoslemType, secondVariant ? 2 : 1);
-    EXPECT_EQ(Start::LanguageName, Alerts.Messages.empty() ? language : Texts::EnglishDefault);
-    const std::vector<int32_t> moslem(&Calc::CalDates[Calc::Moslem][Calc::Day],
-                                      &Calc::CalDates[Calc::Moslem][Calc::YearDay]);
+    EXPECT_EQ(Start::LanguageName, alerts->Messages.empty() ? language : Texts::EnglishDefault);
+    const int32_t *moslem = &Calc::CalDates[Calc::Moslem][Calc::Day];
+    const std::vector<int32_t> held(moslem, moslem + 3);
     Calc::ToMoslem();
-    EXPECT_EQ(std::vector<int32_t>(&Calc::CalDates[Calc::Moslem][Calc::Day],
-                                   &Calc::CalDates[Calc::Moslem][Calc::YearDay]),
-              moslem);
+    EXPECT_EQ(std::vector<int32_t>(moslem, moslem + 3), held);
 }
+
+const std::vector<std::string> AllShown = {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm",
+                                           "frmJewish.SetYearForm"};
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, ApplyRefreshes,
-    testing::Values(
-        ApplyCase{"Nothing", [](Options &, OptionsWindow &) {}, {}},
-        ApplyCase{"JewishFirstWeekDay",
-                  [](Options &, OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
-                  {"frmMonthlyCal.ReSetForm", "frmJewish.SetYearForm"}},
-        ApplyCase{"MoslemVariant",
-                  [](Options &, OptionsWindow &w) { w.Option2.SetValue(true); },
-                  {"frmMonthlyCal.ReSetForm"}},
-        // The language file vanishes before Apply: English stays, and the windows
-        // still follow the new Moslem variant.
-        ApplyCase{"MoslemVariantWithMissingLanguage",
-                  [](Options &test, OptionsWindow &w) {
-                      test.WriteLanguage("Gone", "[CALENDARS]\n1=x\n");
-                      w.Combo3.AddItem("Gone");
-                      w.Combo3.SetText("Gone");
-                      test.RemoveLanguage("Gone");
-                      w.Option2.SetValue(true);
-                  },
-                  {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm", "frmJewish.SetYearForm"}},
-        ApplyCase{"Language",
-                  [](Options &test, OptionsWindow &w) {
-                      test.WriteLanguage("German", German);
-                      w.Combo3.AddItem("German");
-                      w.Combo3.SetText("German");
-                  },
-                  {"frmMonthlyCal.ReSetForm", "frmJulian.SetYearForm", "frmJewish.SetYearForm"}}),
+    testing::Values(ApplyCase{"Nothing", [](OptionsWindow &) {}, {}, "|"},
+                    ApplyCase{"JewishFirstWeekDay",
+                              [](OptionsWindow &w) { w.Combo1[3].SetListIndex(6); },
+                              {"frmMonthlyCal.ReSetForm", "frmJewish.SetYearForm"},
+                              "|"},
+                    ApplyCase{"MoslemVariant",
+                              [](OptionsWindow &w) { w.Option2.SetValue(true); },
+                              {"frmMonthlyCal.ReSetForm"},
+                              "|"},
+                    // The language file vanishes before Apply: English stays, and the windows
+                    // still follow the new Moslem variant.
+                    ApplyCase{"MoslemVariantWithMissingLanguage",
+                              [](OptionsWindow &w) {
+                                  Offer(w, "Gone", "[CALENDARS]\n1=x\n");
+                                  QFile::remove(LanguageFile("Gone"));
+                                  w.Option2.SetValue(true);
+                              },
+                              AllShown, "|"},
+                    ApplyCase{"Language",
+                              [](OptionsWindow &w) {
+                                  Offer(w, "German",
+                                        "[CALENDARS]\n4=Islamischer Kalender\n5=Monatskalender\n");
+                              },
+                              AllShown, "Monatskalender|Islamischer Kalender"}),
     [](const testing::TestParamInfo<ApplyCase> &info) { return info.param.name; });
-
-TEST_F(Options, AnotherLanguageRenamesTheWindows) {
-    WriteLanguage("German", German);
-    OptionsWindow &window = Open();
-    window.Combo3.SetText("German");
-    Apply(window);
-    EXPECT_EQ(Start::LanguageName, "German");
-    EXPECT_EQ(frmMonthlyCal->Caption(), "Monatskalender");
-    EXPECT_EQ(frmJulian->Caption(), "Julianischer Kalender");
-    EXPECT_EQ(frmMoslem->Caption(), "Islamischer Kalender");
-}
 
 TEST_F(Options, NoLanguageChosenKeepsTheWindowOpenAndWritesNothing) {
     Start::LanguageName = "Unlisted";
-    OptionsWindow &window = Open();
-    Apply(window);
+    Apply(Open());
     EXPECT_TRUE(frmOptions.Exists());
-    EXPECT_EQ(Alerts.Messages.size(), 1u);
+    EXPECT_EQ(alerts->Messages.size(), 1u);
     EXPECT_FALSE(StoreText().contains("ShowTips"));
 }
 
+// The Moslem calendar's row first, with its own first week day.
 TEST_F(Options, RowsFollowTheColumnOrder) {
-    for (int16_t pos = 1; pos <= 4; ++pos)
+    for (int16_t pos = 1; pos <= 4; ++pos) {
         Start::ColumnCals[pos] = static_cast<int16_t>(5 - pos);
+        Calc::FirstWeekDay[pos] = pos;
+    }
     OptionsWindow &window = Open();
-    for (int row = 1; row <= 4; ++row)
+    for (int row = 1; row <= 4; ++row) {
         EXPECT_EQ(window.Label2[row].Caption().toStdString(), Texts::CalendarNames[5 - row]);
-    window.Combo1[1].SetListIndex(4);
+        EXPECT_EQ(window.Combo1[row].ListIndex(), 4 - row);
+    }
+    window.Combo1[1].SetListIndex(6);
     Apply(window);
-    EXPECT_EQ(Calc::FirstWeekDay[Calc::Moslem], 5);
+    EXPECT_EQ(Calc::FirstWeekDay[Calc::Moslem], 7);
     EXPECT_EQ(Calc::FirstWeekDay[Calc::Julian], 1);
 }
 
-TEST_F(Options, OpenedTwiceIsOneWindowAndClosingDiscardsTheChoices) {
-    OptionsWindow &window = Open();
-    window.Option2.SetValue(true);
-    EXPECT_EQ(&Open(), &window);
-    window.close();
-    EXPECT_FALSE(frmOptions.Exists());
-    EXPECT_EQ(Calc::MoslemType, 1);
-    EXPECT_TRUE(StoreText().isEmpty());
+class OptionsOfRealYearWindows : public Options {
+    YearForm *MakeYearWindow(int16_t cal) override { return new YearWindow(cal); }
+};
+
+QString Tip(QWidget &window, const char *control) {
+    return window.findChild<QWidget *>(control)->toolTip();
 }
 
-TEST_F(Options, TipsOffAndOnAgain) {
-    realYears_ = true;
-    frmJulian->Show();
-    frmMoslem->Show();
+// Hidden windows carry their tooltips too; the exit buttons' follow the count.
+TEST_F(OptionsOfRealYearWindows, TipsOffAndOnAgain) {
+    Show(frmJulian, frmMoslem);
     Frame::SetToolTips();
     Frame::UpdateExitTips();
-    OptionsWindow &off = Open();
-    off.Check1.SetValue(0);
-    Apply(off);
-    for (const char *control : {"Command1_1", "Command1_6", "Command1_9", "Command2_0", "Combo1"})
-        EXPECT_EQ(Tip(*frmMoslem, control), "") << control;
-    OptionsWindow &on = Open();
-    on.Check1.SetValue(1);
-    Apply(on);
+    for (const int16_t show : {0, 1}) {
+        OptionsWindow &window = Open();
+        window.Check1.SetValue(show);
+        Apply(window);
+    }
     EXPECT_EQ(Tip(*frmMoslem, "Command1_1"), "Previous year");
     EXPECT_EQ(Tip(*frmMoslem, "Combo1"), "Year");
     EXPECT_EQ(Tip(*frmJulian, "Command1_6").toStdString(),
               Texts::StringTexts[Texts::TipExitTwoButtons]);
+    // Each year window's calendar buttons name the other three calendars.
+    const YearTips gregorian = Frame::YearTipTexts(Calc::Gregorian);
+    EXPECT_EQ(QStringList(gregorian.Command1.begin() + 7, gregorian.Command1.end()),
+              QStringList({"Julian calendar", "Jewish calendar", "Moslem calendar"}));
+    EXPECT_EQ(Tip(*frmGregorian, "Command1_8"), "Jewish calendar");
     frmJulian->Hide();
     Frame::UpdateExitTips();
     EXPECT_EQ(Tip(*frmMoslem, "Command1_6"), "Exit");
-}
-
-// Hidden windows carry their tooltips too, and each year window's calendar buttons
-// name the other three calendars.
-TEST_F(Options, YearWindowsNameTheOtherCalendars) {
-    realYears_ = true;
-    Frame::SetToolTips();
-    const char *const names[] = {"", "Julian calendar", "Gregorian calendar", "Jewish calendar",
-                                 "Moslem calendar"};
-    for (int16_t cal = 1; cal <= 4; ++cal) {
-        QStringList tips;
-        for (const char *button : {"Command1_7", "Command1_8", "Command1_9"})
-            tips << Tip(*YearWindowOf(cal), button);
-        QStringList others;
-        for (int16_t other = 1; other <= 4; ++other)
-            if (other != cal) others << names[other];
-        EXPECT_EQ(tips, others) << cal;
-    }
+    OptionsWindow &off = Open();
+    off.Check1.SetValue(0);
+    Apply(off);
+    // With the tips off, the exit tips stay off whatever the count.
+    frmJulian->Show();
+    Frame::SetExitTips();
+    frmJulian->Hide();
+    Frame::UpdateExitTips();
+    for (const char *control : {"Command1_1", "Command1_6", "Command1_9", "Command2_0", "Combo1"})
+        EXPECT_EQ(Tip(*frmMoslem, control), "") << control;
 }
 
 } // namespace

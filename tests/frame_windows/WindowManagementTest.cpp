@@ -1,12 +1,7 @@
 #include "FrameFixture.h"
 
-#include "engine/Texts.h"
-#include "frame/AppState.h"
-#include "frame/ProgramEnd.h"
-#include "frame/WindowManagement.h"
 #include "frame/about/AboutWindow.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
@@ -14,132 +9,114 @@
 namespace FrameTesting {
 namespace {
 
-const QString ExitTip = QStringLiteral("Exit");
-const QString SeveralTip =
-    QStringLiteral("Left$ mouse button \u2014 Close window. Right$ mouse button \u2014 Exit");
+using WindowManagement = FrameTest;
 
-std::vector<QString> ExitTips() {
-    std::vector<QString> tips{frmMonthlyCal->ExitButton().ToolTipText()};
+void Put(platform::Form &window, int left, int top) {
+    window.SetLeft(left);
+    window.SetTop(top);
+}
+
+TEST_F(WindowManagement, ExitSavesEveryPositionThenClosesAllButTheMinimised) {
     for (int16_t cal = 1; cal <= 4; ++cal)
-        tips.push_back(YearWindowOf(cal)->ExitButton().ToolTipText());
-    return tips;
-}
-
-std::vector<QString> AllFive(const QString &tip) {
-    return std::vector<QString>(5, tip);
-}
-
-class WindowManagement : public FrameTest {
-  protected:
-    // Puts every window at a position of its own, in whole pixels: Julian at
-    // (150, 300), Gregorian at (300, 600) ... the moon window at (900, 1800).
-    static void PlaceAll() {
-        for (int16_t cal = 1; cal <= 4; ++cal)
-            Put(*YearWindowOf(cal), cal);
-        Put(*frmMonthlyCal, 5);
-        Put(*frmMoon, 6);
-    }
-    static void Put(platform::Form &window, int index) {
-        window.SetTop(150 * index);
-        window.SetLeft(300 * index);
-    }
-};
-
-TEST_F(WindowManagement, MoonWindowIsNeverCounted) {
-    frmMoon->Show();
-    EXPECT_EQ(Frame::CountVisibleWindows(), 0);
-    frmMonthlyCal->Show();
-    frmJewish->Show();
-    frmJewish->SetWindowState(1);
-    EXPECT_EQ(Frame::CountVisibleWindows(), 2);
-}
-
-TEST_F(WindowManagement, ExitSavesEveryPositionThenEnds) {
-    PlaceAll();
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-    frmJewish->Show();
-    frmMoon->Show();
+        Put(*YearWindowOf(cal), 300 * cal, 150 * cal);
+    Put(*frmMonthlyCal, 1500, 750);
+    Show(frmMonthlyCal, frmJulian, frmJewish, frmMoslem, frmMoon, frmAbout);
     // Never shown in this run: saved as it was read, so that it goes on opening there.
     Start::WinTop[2] = 600;
     Start::WinLeft[2] = 900;
-    // Minimised: keeps what memory holds.
+    // Minimised: keeps what memory holds, and stays; the program ends all the same.
     Start::WinTop[4] = 1234;
     Start::WinLeft[4] = -99;
-    frmMoslem->SetWindowState(1);
+    frmMoslem->SetWindowState(platform::WindowMinimised);
     // Beyond the 16-bit range: the nearest value that fits.
-    frmMoon->SetTop(-40005);
-    frmMoon->SetLeft(40005);
+    Put(*frmMoon, 40005, -40005);
 
-    int16_t window = 2;
-    Frame::ExitProgram(window);
+    Frame::ExitProgram(2);
 
-    EXPECT_EQ(Ends, 1);
-    const StoredPositions expected{{"Julian", {"150", "300"}},   {"Gregorian", {"600", "900"}},
-                                   {"Jewish", {"450", "900"}},   {"Moslem", {"1234", "-99"}},
-                                   {"Monthly", {"750", "1500"}}, {"Moon", {"-32768", "32767"}}};
-    EXPECT_EQ(PositionsAtEnd, expected);
-    EXPECT_EQ(Start::WinTop[6], -32768);
-    EXPECT_EQ(Start::WinLeft[6], 32767);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(StoredPositions(), "150 300, 600 900, 450 900, 1234 -99, 750 1500, -32768 32767");
+    EXPECT_EQ((std::vector<bool>{frmMonthlyCal.Exists(), frmJulian.Exists(), frmGregorian.Exists(),
+                                 frmJewish.Exists(), frmMoslem.Exists(), frmMoon.Exists(),
+                                 frmAbout.Exists()}),
+              (std::vector<bool>{false, false, false, false, true, false, false}));
 }
 
-TEST_F(WindowManagement, ExitClosesEveryWindowButTheMinimised) {
-    frmMonthlyCal->Show();
-    frmJewish->SetWindowState(1);
-    frmAbout->Show();
-    int16_t from = 0;
-    Frame::ExitProgram(from);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+// The monthly, Julian and Moslem windows and the moon window are shown and moved;
+// the Julian window was saved at (900, 600) in an earlier run. However the program
+// ends, it creates no window, not even one closed before.
+struct EndCase {
+    const char *name;
+    void (*end)();
+    std::string positions;
+};
 
-    EXPECT_EQ(Ends, 1);
+class Ending : public FrameTest, public testing::WithParamInterface<EndCase> {};
+
+TEST_P(Ending, SavesWhatItShouldAndCreatesNoWindow) {
+    Start::WinTop[1] = 600;
+    Start::WinLeft[1] = 900;
+    Show(frmMonthlyCal, frmJulian, frmMoslem, frmMoon);
+    Put(*frmMonthlyCal, 1500, 750);
+    Put(*frmJulian, 4500, 3000);
+    Put(*frmMoslem, 1200, 600);
+    Put(*frmMoon, 1800, 900);
+    Created = 0;
+
+    GetParam().end();
+
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(Created, 0);
     EXPECT_FALSE(frmMonthlyCal.Exists());
-    EXPECT_FALSE(frmJulian.Exists());
-    EXPECT_FALSE(frmGregorian.Exists());
-    EXPECT_TRUE(frmJewish.Exists());
-    EXPECT_FALSE(frmMoslem.Exists());
-    EXPECT_FALSE(frmMoon.Exists());
-    EXPECT_FALSE(frmAbout.Exists());
+    EXPECT_EQ(StoredPositions(), GetParam().positions);
 }
 
-TEST_F(WindowManagement, ExitFromAYearWindowClosesTheMonthlyWindowToo) {
-    frmMonthlyCal->Show();
-    frmMoslem->Show();
-    int16_t from = 4;
-    Frame::ExitProgram(from);
-    EXPECT_EQ(Ends, 1);
-    EXPECT_FALSE(frmMonthlyCal.Exists());
-}
+const std::string Others = ", 32737 32737, 32737 32737, 600 1200, 750 1500, 900 1800";
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, Ending,
+    testing::Values(EndCase{"ExitFromAYearWindow", [] { Frame::ExitProgram(4); },
+                            "3000 4500" + Others},
+                    // The window closed is saved where it would reopen.
+                    EndCase{"ExitAfterATitleBarClose",
+                            [] {
+                                frmJulian->close();
+                                Frame::ExitProgram(0);
+                            },
+                            "600 900" + Others},
+                    // The moon window does not count; the hidden windows were shown in this run.
+                    EndCase{"LeftClickOnTheLastWindow",
+                            [] {
+                                QTest::mouseClick(&frmJulian->ExitButton(), Qt::LeftButton);
+                                QTest::mouseClick(&frmMoslem->ExitButton(), Qt::LeftButton);
+                                EXPECT_FALSE(Frame::ProgramEnded());
+                                QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton);
+                            },
+                            "3000 4500" + Others},
+                    EndCase{"LastWindowClosedByItsTitleBarSavesNothing",
+                            [] {
+                                frmJulian->close();
+                                frmMoslem->close();
+                                EXPECT_FALSE(Frame::ProgramEnded());
+                                frmMonthlyCal->close();
+                            },
+                            "- -, - -, - -, - -, - -, - -"}),
+    [](const testing::TestParamInfo<EndCase> &info) { return info.param.name; });
 
 TEST_F(WindowManagement, NothingIsWrittenAfterTheEnd) {
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-    int16_t window = 1;
-    Frame::ExitProgram(window);
-    const QString storeAtEnd = StoreAtEnd;
+    Show(frmMonthlyCal, frmJulian);
+    Frame::ExitProgram(1);
+    const QString storeAtEnd = StoreText();
 
     // Whatever the windows still do once the program has ended changes nothing.
     frmMonthlyCal->Show();
     frmMonthlyCal->SetTop(3000);
-    Frame::ExitProgram(window);
+    Frame::ExitProgram(1);
     Frame::CloseWindow(*frmMonthlyCal, 0);
     Frame::UpdateExitTips();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    EXPECT_EQ(Ends, 1);
+    EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(StoreText(), storeAtEnd);
     EXPECT_TRUE(frmMonthlyCal->Visible());
-}
-
-TEST_F(WindowManagement, LeftClickOnTheLastVisibleWindowSavesAndEnds) {
-    PlaceAll();
-    frmMonthlyCal->Show();
-    frmMoon->Show();
-
-    QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton);
-
-    EXPECT_EQ(Ends, 1);
-    EXPECT_EQ(PositionsAtEnd.at("Monthly"), std::make_pair(QString("750"), QString("1500")));
-    EXPECT_EQ(PositionsAtEnd.at("Moon"), std::make_pair(QString("900"), QString("1800")));
 }
 
 // The windows refuse the close that QCoreApplication::quit offers them first, so a
@@ -151,76 +128,7 @@ TEST_F(WindowManagement, EndStopsTheEventLoopThoughWindowsRefuseToClose) {
     QTimer::singleShot(0, [] { QTest::mouseClick(&frmMonthlyCal->ExitButton(), Qt::LeftButton); });
     // Only reached when the end fails to stop the loop.
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
-
     EXPECT_EQ(loop.exec(), 0);
-    EXPECT_TRUE(Frame::ProgramEnded());
-}
-
-TEST_F(WindowManagement, CloseWindowHidesOneOfTwoAndTheTipsFollow) {
-    frmMonthlyCal->Show();
-    frmGregorian->Show();
-    Frame::SetExitTips();
-    EXPECT_EQ(ExitTips(), AllFive(SeveralTip));
-
-    Frame::CloseWindow(*frmGregorian, 2);
-    Frame::UpdateExitTips();
-
-    EXPECT_EQ(Ends, 0);
-    EXPECT_TRUE(frmGregorian.Exists());
-    EXPECT_FALSE(frmGregorian->Visible());
-    EXPECT_TRUE(frmMonthlyCal->Visible());
-    EXPECT_EQ(ExitTips(), AllFive(ExitTip));
-    EXPECT_EQ(PositionsAtEnd, StoredPositions{});
-}
-
-TEST_F(WindowManagement, TipsOffLeavesEveryExitTipAlone) {
-    Start::ShowTips = 0;
-    for (int16_t cal = 1; cal <= 4; ++cal)
-        YearWindowOf(cal)->ExitButton().SetToolTipText("mine");
-    frmMonthlyCal->ExitButton().SetToolTipText("mine");
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-    frmJewish->Show();
-
-    Frame::SetExitTips();
-    Frame::CloseWindow(*frmJulian, 1);
-    Frame::UpdateExitTips();
-    Frame::CloseWindow(*frmJewish, 3);
-    Frame::UpdateExitTips();
-
-    EXPECT_EQ(ExitTips(), AllFive("mine"));
-    EXPECT_EQ(Ends, 0);
-}
-
-TEST_F(WindowManagement, LastWindowClosedFromItsTitleBarEndsWithoutSaving) {
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-
-    frmJulian->close();
-    EXPECT_FALSE(frmJulian.Exists());
-    EXPECT_EQ(Ends, 0);
-    EXPECT_EQ(frmMonthlyCal->ExitButton().ToolTipText(), ExitTip);
-
-    frmMonthlyCal->close();
-    EXPECT_EQ(Ends, 1);
-    for (const auto &[section, position] : PositionsAtEnd)
-        EXPECT_EQ(position, std::make_pair(QString("absent"), QString("absent")))
-            << section.toStdString();
-}
-
-TEST_F(WindowManagement, WindowClosedFromItsTitleBarIsSavedWhereItWouldReopen) {
-    Start::WinTop[1] = 600;
-    Start::WinLeft[1] = 900;
-    frmMonthlyCal->Show();
-    frmJulian->Show();
-    frmJulian->SetTop(3000);
-    frmJulian->SetLeft(4500);
-    frmJulian->close();
-
-    int16_t window = 0;
-    Frame::ExitProgram(window);
-
-    EXPECT_EQ(PositionsAtEnd.at("Julian"), std::make_pair(QString("600"), QString("900")));
 }
 
 } // namespace

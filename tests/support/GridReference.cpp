@@ -7,10 +7,6 @@ namespace {
 
 constexpr int Padding = 2; // pixels between a text and the cell's side
 
-int Pixels(int twips) {
-    return platform::TwipsToPixels(twips);
-}
-
 Qt::Alignment Placement(int alignment, const QString &text) {
     static constexpr Qt::Alignment Vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
     static constexpr Qt::Alignment Horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
@@ -51,13 +47,14 @@ QImage ReferenceGrid(platform::MSFlexGrid &grid) {
     int right = 0;
     int bottom = 0;
     for (int r = 0; r < grid.Rows(); ++r) {
-        const int top = Pixels(grid.RowPos(r));
-        bottom = top + Pixels(grid.RowHeight(r));
+        const int top = platform::TwipsToPixels(grid.RowPos(r));
+        bottom = top + platform::TwipsToPixels(grid.RowHeight(r));
         for (int c = 0; c < grid.Cols(); ++c) {
             const auto [first, last] = grid.MergeSpan(r, c);
             if (first != c) continue;
-            const int left = Pixels(grid.ColPos(first));
-            right = Pixels(grid.ColPos(last)) + Pixels(grid.ColWidth(last));
+            const int left = platform::TwipsToPixels(grid.ColPos(first));
+            right = platform::TwipsToPixels(grid.ColPos(last)) +
+                    platform::TwipsToPixels(grid.ColWidth(last));
             if (right == left || bottom == top) continue;
             painter.setPen(gridColor);
             painter.drawLine(left, top, left, bottom - 1);

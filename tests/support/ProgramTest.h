@@ -1,16 +1,14 @@
 // Tests that run the program's windows as the program does: the settings in a
 // temporary folder that is also the program's folder, message boxes and beeps
-// recorded, the clock fixed at 14 March 2024, the program's end counted, and the
-// engine, the colours and the language started from those (default) settings. The
-// test registers the windows it wants.
+// recorded, the clock at 9:30 on 14 March 2024, the program's end counted, and the
+// program prepared from those (empty) settings as start-up prepares it. The test
+// registers the windows it wants; at its end the program ends as it does at exit.
 #pragma once
 
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "frame/AppState.h"
-#include "frame/Language.h"
 #include "frame/ProgramEnd.h"
-#include "frame/SettingsTable.h"
 #include "frame/Start.h"
 #include "platform/FormRef.h"
 #include "platform/core/AlertRecorder.h"
@@ -32,20 +30,19 @@ class ProgramTest : public testing::Test {
         platform::SetClock([] { return QDateTime(QDate(2024, 3, 14), QTime(9, 30)); });
         alerts.emplace();
         Frame::SetEndHandler([this] { ++programEnds; });
-        ChangeCals::Reset();
-        Start::ResetState();
-        Start::ReadSettings();
-        Start::FillColors();
-        Start::FillColumnLeft();
-        Start::StartEngineFromSettings();
+        Start::StartWithoutSplash();
     }
 
     void TearDown() override {
+        // The window procedures fall quiet first, so that taking the windows down
+        // cannot bring any back.
+        Frame::EndProgram();
         platform::DestroyAllForms();
         Frame::SetEndHandler({});
         ChangeCals::SetWindows(nullptr);
         alerts.reset();
         platform::SetClock({});
+        platform::SetSteadyClock({});
         platform::SetProgramFolder({});
         platform::SetSettingsFile({});
     }
