@@ -191,13 +191,14 @@ void ComboBox::keyPressEvent(QKeyEvent *event) {
 
 void ComboBox::paintEvent(QPaintEvent *event) {
     // A typed text is drawn by the line edit over the face, and changes with every key.
-    if (!isEditable()) {
-        QStyleOptionComboBox option;
-        initStyleOption(&option);
-        QPainter painter(this);
-        if (PaintComboFace(*this, option, painter)) return;
+    if (isEditable()) {
+        QComboBox::paintEvent(event);
+        return;
     }
-    QComboBox::paintEvent(event);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    QPainter painter(this);
+    PaintComboFace(*this, option, painter);
 }
 
 } // namespace platform

@@ -61,23 +61,18 @@ QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, qreal ratio
 
 } // namespace
 
-bool PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
+void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
     // Faces of texts gone by are let go now and then.
     constexpr qsizetype MostFaces = 512;
-    // A look seen once has no picture yet: a random day shows texts that may never
-    // come back, and drawing those into a picture first would cost more than it saves.
     static QHash<FaceKey, QPixmap> faces;
     const qreal ratio = painter.device()->devicePixelRatio();
     const FaceKey key = KeyOf(combo, option, ratio);
-    const auto known = faces.find(key);
-    if (known == faces.end()) {
+    auto known = faces.constFind(key);
+    if (known == faces.cend()) {
         if (faces.size() >= MostFaces) faces.clear();
-        faces.insert(key, QPixmap());
-        return false;
+        known = faces.insert(key, DrawFace(combo, option, ratio));
     }
-    if (known->isNull()) *known = DrawFace(combo, option, ratio);
     painter.drawPixmap(option.rect.topLeft(), *known);
-    return true;
 }
 
 } // namespace platform

@@ -3,9 +3,7 @@
 // lists; the face is drawn by the style itself, once for each look (text, size, state,
 // palette, font, pixel ratio), and later paints are one copy of that picture.
 //  - PaintComboFace(combo, option, painter): paints a drop-down list's face, described
-//    by its style option, as QComboBox::paintEvent does, from the second time that
-//    look is painted on; the first time it paints nothing and returns false, and the
-//    combo paints itself as Qt does
+//    by its style option, as QComboBox::paintEvent does
 #pragma once
 
 class QPainter;
@@ -14,6 +12,6 @@ class QWidget;
 
 namespace platform {
 
-bool PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter);
+void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter);
 
 } // namespace platform
