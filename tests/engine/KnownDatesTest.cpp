@@ -25,7 +25,6 @@ const KnownDate KnownDates[] = {
     {"JulianYear0Ends", FromJD, {}, 1721423, Julian, {31, 12, 0}},
     {"JulianFebruary31Clamped", Julian, {31, 2, 2001}, 2451982, Julian, {28, 2, 2001}},
     {"Gregorian29February1900Clamped", Gregorian, {29, 2, 1900}, 2415079, Gregorian, {28, 2, 1900}},
-    {"Passover5784", Jewish, {15, 8, 5784}, 2460424, Gregorian, {23, 4, 2024}},
     {"Adar30OfACommonYearClamped", Jewish, {30, 6, 5785}, 2460764, Jewish, {29, 6, 5785}},
     {"Month13OfACommonYearIsElul", Jewish, {5, 13, 5785}, 2460917, Jewish, {5, 12, 5785}},
     {"HegiraJuly15", Moslem, {1, 1, 1}, 1948439, Julian, {15, 7, 622}},

