@@ -51,9 +51,7 @@ struct RunCase {
 const RunCase RunCases[] = {
     {{"gregorian", "2000", "1", "1"},
      {"Julian Day 2451545", "Week day Saturday", "Moon age 24.3 days",
-      "Calendar Date Year day Week", "Julian calendar 19 December 1999 353/365 51/53",
-      "Gregorian calendar 1 January 2000 1/366 1/54",
-      "Jewish calendar 23 Tevet 5760 113/385 17/56"}},
+      "Calendar Date Year day Week", "Gregorian calendar 1 January 2000 1/366 1/54"}},
     {{"jewish", "5784", "1", "1"}, {"Julian Day 2460204", "Jewish calendar 1 Tishri 5784 1/383"}},
     {{"jewish", "5784", "7", "1"}, {"Jewish calendar 1 Adar II 5784 178/383"}},
     {{"moslem", "1", "1", "1", "--moslem-type=2"}, {"Julian calendar 16 July 622"}},

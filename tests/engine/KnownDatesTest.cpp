@@ -27,7 +27,6 @@ const KnownDate KnownDates[] = {
     {"Gregorian29February1900Clamped", Gregorian, {29, 2, 1900}, 2415079, Gregorian, {28, 2, 1900}},
     {"Adar30OfACommonYearClamped", Jewish, {30, 6, 5785}, 2460764, Jewish, {29, 6, 5785}},
     {"Month13OfACommonYearIsElul", Jewish, {5, 13, 5785}, 2460917, Jewish, {5, 12, 5785}},
-    {"HegiraJuly15", Moslem, {1, 1, 1}, 1948439, Julian, {15, 7, 622}},
     {"DhuAlHijjah30OfACommonYearClamped", Moslem, {30, 12, 1}, 1948792, Moslem, {29, 12, 1}},
 };
 

@@ -73,16 +73,12 @@ class Soak : public ProgramTest {
         QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCentre(grid, row, col));
     }
 
-    platform::ComboBox &AnyField() {
+    void StepField() {
         MonthlyWindow &w = Monthly();
         const int pos = 1 + Pick(4);
         platform::ComboBox *fields[] = {&w.Combo2[pos], &w.Combo3[pos], &w.Combo4[pos],
                                         &w.Combo5[pos], &w.Combo6,      &w.Combo7};
-        return *fields[Pick(6)];
-    }
-
-    void StepField() {
-        platform::ComboBox &field = AnyField();
+        platform::ComboBox &field = *fields[Pick(6)];
         if (!Shown(field)) return;
         field.setFocus();
         const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
