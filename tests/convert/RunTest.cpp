@@ -79,6 +79,8 @@ const RunCase RunCases[] = {
     {{"jd", "x", "--help"}, {"Usage: orvanta-convert"}},
 
     {{}, {"missing arguments"}, Bad},
+    {{"jd", "1", "2"}, {"unexpected argument '2'"}, Bad},
+    {{"jd", "5", "--moslem-type"}, {"--moslem-type needs a value"}, Bad},
     {{"mayan", "1", "1", "1"}, {"unknown command 'mayan'"}, Bad},
     {{"jd", "12x"}, {"Julian Day '12x' is not a whole number"}, Bad},
     {{"--moslem-type", "3", "jd", "5"}, {"--moslem-type must be 1 or 2"}, Bad},
