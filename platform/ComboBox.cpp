@@ -1,5 +1,6 @@
 #include "ComboBox.h"
 
+#include "ComboFace.h"
 #include "Input.h"
 #include "PressDiscard.h"
 
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QSignalBlocker>
 
 namespace platform {
@@ -185,6 +187,18 @@ void ComboBox::keyPressEvent(QKeyEvent *event) {
     quietActivation_ = enter;
     QComboBox::keyPressEvent(event);
     quietActivation_ = false;
+}
+
+void ComboBox::paintEvent(QPaintEvent *event) {
+    // A typed text is drawn by the line edit over the face, and changes with every key.
+    if (isEditable()) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    QPainter painter(this);
+    PaintComboFace(*this, option, painter);
 }
 
 } // namespace platform

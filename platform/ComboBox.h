@@ -82,6 +82,7 @@ class ComboBox : public Control<QComboBox> {
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
   private:
     void OnActivated();

@@ -6,7 +6,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numeric>
 #include <utility>
@@ -385,18 +387,6 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
     DrawLines(painter, lines);
 }
 
-const MSFlexGrid::Shaped &MSFlexGrid::ShapedText(const Cell &cell) {
-    // Texts of years gone by are let go now and then.
-    constexpr qsizetype MostTexts = 1024;
-    QHash<QString, Shaped> &shaped = shaped_[cell.bold ? 1 : 0];
-    if (const auto known = shaped.constFind(cell.text); known != shaped.cend()) return *known;
-    if (shaped.size() >= MostTexts) shaped.clear();
-    const QFont &font = faces_[cell.bold ? 1 : 0].font;
-    Shaped laidOut{QStaticText(cell.text), QFontMetrics(font, this).horizontalAdvance(cell.text)};
-    laidOut.text.prepare(QTransform(), font);
-    return *shaped.insert(cell.text, laidOut);
-}
-
 void MSFlexGrid::DrawLines(QPainter &painter, const std::vector<QLine> &lines) const {
     const QColor colour = ToQColor(gridColor_);
     if (painter.device()->devicePixelRatio() != 1) {
@@ -417,33 +407,69 @@ void MSFlexGrid::DrawLines(QPainter &painter, const std::vector<QLine> &lines) c
     painter.drawRects(rects.data(), static_cast<int>(rects.size()));
 }
 
-void MSFlexGrid::PaintCell(QPainter &painter, const Cell &cell, const QRect &inside) {
-    painter.fillRect(inside, ToQColor(cell.back == NoColor ? backColor_ : cell.back));
-    if (cell.text.isEmpty()) return;
+size_t qHash(const MSFlexGrid::Look &look, size_t seed) noexcept {
+    return qHashMulti(seed, look.text, look.back, look.fore, look.bold, look.size.width(),
+                      look.size.height(), look.ratio);
+}
 
-    const Face &face = faces_[cell.bold ? 1 : 0];
-    if (painter.font() != face.font) painter.setFont(face.font);
-    const Shaped &shaped = ShapedText(cell);
-    painter.setPen(ToQColor(cell.fore == NoColor ? foreColor_ : cell.fore));
+void MSFlexGrid::PaintCell(QPainter &painter, const Cell &cell, const QRect &inside) {
+    const Look look{cell.text,
+                    cell.back == NoColor ? backColor_ : cell.back,
+                    cell.fore == NoColor ? foreColor_ : cell.fore,
+                    cell.bold,
+                    cell.placement,
+                    inside.size(),
+                    painter.device()->devicePixelRatio()};
+    // At a fractional ratio a cell's edges fall inside device pixels: its picture
+    // would be resampled.
+    if (look.ratio != std::round(look.ratio)) {
+        DrawCell(painter, look, inside);
+        return;
+    }
+    painter.drawImage(inside.topLeft(), CellPicture(look));
+}
+
+const QImage &MSFlexGrid::CellPicture(const Look &look) {
+    // Looks of years gone by are let go now and then.
+    constexpr qsizetype MostPictures = 1024;
+    if (const auto known = pictures_.constFind(look); known != pictures_.cend()) return *known;
+    if (pictures_.size() >= MostPictures) pictures_.clear();
+    QImage picture(look.size * look.ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(look.ratio);
+    QPainter painter(&picture);
+    DrawCell(painter, look, QRect(QPoint(0, 0), look.size));
+    return *pictures_.insert(look, picture);
+}
+
+void MSFlexGrid::DrawCell(QPainter &painter, const Look &look, const QRect &inside) const {
+    painter.fillRect(inside, ToQColor(look.back));
+    if (look.text.isEmpty()) return;
+
+    const Face &face = faces_[look.bold ? 1 : 0];
+    painter.setFont(face.font);
+    painter.setPen(ToQColor(look.fore));
+    QStaticText text(look.text);
+    text.prepare(QTransform(), face.font);
+    const int width = QFontMetrics(face.font, this).horizontalAdvance(look.text);
 
     const QRect area = inside.adjusted(TextPadding, 0, -TextPadding, 0);
-    const Qt::Alignment at = cell.placement;
-    const int x = at & Qt::AlignRight     ? area.right() + 1 - shaped.width
-                  : at & Qt::AlignHCenter ? area.left() + (area.width() - shaped.width) / 2
+    const Qt::Alignment at = look.placement;
+    const int x = at & Qt::AlignRight     ? area.right() + 1 - width
+                  : at & Qt::AlignHCenter ? area.left() + (area.width() - width) / 2
                                           : area.left();
     const int baseline = at & Qt::AlignTop ? area.top() + face.ascent
                          : at & Qt::AlignBottom
                              ? area.bottom() + 1 - face.descent
                              : area.top() + (area.height() - face.height) / 2 + face.ascent;
     const QPointF topLeft(x, baseline - face.exactAscent);
-    if (shaped.width <= area.width() && face.height <= area.height()) {
-        painter.drawStaticText(topLeft, shaped.text);
+    if (width <= area.width() && face.height <= area.height()) {
+        painter.drawStaticText(topLeft, text);
         return;
     }
     // Text too large for its cell is cut at the cell's edges.
     painter.save();
     painter.setClipRect(inside, Qt::IntersectClip);
-    painter.drawStaticText(topLeft, shaped.text);
+    painter.drawStaticText(topLeft, text);
     painter.restore();
 }
 
@@ -451,8 +477,7 @@ void MSFlexGrid::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::FontChange) return;
     TakeFont();
-    for (QHash<QString, Shaped> &shaped : shaped_)
-        shaped.clear();
+    pictures_.clear();
     Repaint();
 }
 

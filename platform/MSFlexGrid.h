@@ -22,7 +22,8 @@
 //
 // Writing a value a cell or the grid already has changes nothing and repaints nothing;
 // a changed cell repaints that cell alone (its whole row where merged titles may
-// change). Each text is laid out once for its font and reused by every paint.
+// change). Each look of a cell (text, colours, face, size) is drawn once and reused
+// by every paint.
 //  - plus Control<W>: Left/Top/Width/Height, Visible, Enabled, TabStop, ToolTipText
 //  - events: MouseDown(button, shift, x, y) on every press (button 1 left, 2 right;
 //    x, y in twips); when it arrives, the cell under the pointer is already the
@@ -41,8 +42,8 @@
 #include "Control.h"
 
 #include <QHash>
+#include <QImage>
 #include <QRegion>
-#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -137,11 +138,18 @@ class MSFlexGrid : public Control<QWidget> {
         // Where the text sits, decided when the text or the alignment is written.
         Qt::Alignment placement = Qt::AlignLeft | Qt::AlignVCenter;
     };
-    // A text laid out for one of the grid's two faces, and its width in whole pixels.
-    struct Shaped {
-        QStaticText text;
-        int width = 0;
+    // Everything a cell's pixels depend on, its lines aside.
+    struct Look {
+        QString text;
+        int32_t back = 0;
+        int32_t fore = 0;
+        bool bold = false;
+        Qt::Alignment placement;
+        QSize size;
+        qreal ratio = 1;
+        bool operator==(const Look &) const = default;
     };
+    friend size_t qHash(const Look &look, size_t seed) noexcept;
 
     bool Inside(int row, int col) const;
     Cell *Current();
@@ -156,7 +164,8 @@ class MSFlexGrid : public Control<QWidget> {
     int ColumnAt(int x) const;
     int RowAt(int y) const;
     void PaintCell(QPainter &painter, const Cell &cell, const QRect &inside);
-    const Shaped &ShapedText(const Cell &cell);
+    const QImage &CellPicture(const Look &look);
+    void DrawCell(QPainter &painter, const Look &look, const QRect &inside) const;
     void DrawLines(QPainter &painter, const std::vector<QLine> &lines) const;
     void TakeFont();
 
@@ -189,9 +198,10 @@ class MSFlexGrid : public Control<QWidget> {
         qreal exactAscent = 0;
     };
     Face faces_[2];
-    // Every text painted so far, laid out once per face: a change of day moves the
-    // highlight, and the bold face, between texts the grid has already shown.
-    QHash<QString, Shaped> shaped_[2];
+    // Every look painted so far, drawn once: a change of day moves the highlight
+    // between cells the grid has already shown, and a month shows the same days as
+    // any other, so that painting a cell is copying its picture.
+    QHash<Look, QImage> pictures_;
 };
 
 } // namespace platform

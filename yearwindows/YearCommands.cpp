@@ -73,7 +73,11 @@ void FillYearList(YearWindow &window, int16_t cal) {
     list.Clear();
     platform::SetMousePointer(platform::MousePointerHourglass);
     list.AddItems(Start::YearItems(cal));
-    list.SetText(text);
+    // The list holds every year from the first on: the shown year's place is known
+    // without searching 6,000 texts for it.
+    bool shown = false;
+    const int32_t year = text.toInt(&shown);
+    if (shown) list.SetListIndex(year - Calc::MinYear[cal]);
     platform::SetMousePointer(platform::MousePointerDefault);
 }
 

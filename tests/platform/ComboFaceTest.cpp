@@ -1,0 +1,91 @@
+// A drop-down list paints its closed face from a picture drawn once per look: the
+// pixels must be those Qt's own combo box paints in the same state, and a picture
+// must never outlive the look it was drawn for. Built twice, at 100 % and at 200 %
+// (ORVANTA_TEST_PERCENT), and named for its scale.
+#include "platform/ComboBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QStyleFactory>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A program's list and Qt's, side by side in one window, with the same items.
+class Pair {
+  public:
+    Pair() : ours_(&window_, "Combo1"), theirs_(&window_) {
+        for (QComboBox *combo : {static_cast<QComboBox *>(&ours_), &theirs_}) {
+            combo->addItems({"1 Tishri", "12", "Wednesday, a long name cut at the arrow"});
+            combo->resize(145, 21);
+        }
+        // Away from the window's corner, where the pointer rests.
+        ours_.move(20, 20);
+        theirs_.move(20, 50);
+        window_.show();
+        if (!QTest::qWaitForWindowExposed(&window_)) ADD_FAILURE() << "no window";
+    }
+
+    // Does the same to both lists.
+    void Apply(const std::function<void(QComboBox &)> &change) {
+        change(ours_);
+        change(theirs_);
+    }
+
+    void ExpectSameFace(const char *step) {
+        const QImage ours = ours_.grab().toImage();
+        const QImage theirs = theirs_.grab().toImage();
+        EXPECT_EQ(ours.devicePixelRatio(), qApp->devicePixelRatio()) << step;
+        EXPECT_TRUE(ours == theirs) << step;
+    }
+
+  private:
+    QWidget window_;
+    platform::ComboBox ours_;
+    QComboBox theirs_;
+};
+
+#define ORVANTA_JOIN(a, b) a##b
+#define ORVANTA_AT_SCALE(name, percent) ORVANTA_JOIN(name, percent)
+
+TEST(ComboFace, ORVANTA_AT_SCALE(PaintsWhatQtPaintsInEveryStateAt, ORVANTA_TEST_PERCENT)) {
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
+    Pair pair;
+    const struct {
+        const char *step;
+        std::function<void(QComboBox &)> change;
+    } steps[] = {
+        {"nothing selected", [](QComboBox &c) { c.setCurrentIndex(-1); }},
+        {"a short text", [](QComboBox &c) { c.setCurrentIndex(1); }},
+        {"another text", [](QComboBox &c) { c.setCurrentIndex(0); }},
+        {"a text cut short", [](QComboBox &c) { c.setCurrentIndex(2); }},
+        {"disabled", [](QComboBox &c) { c.setEnabled(false); }},
+        {"enabled again", [](QComboBox &c) { c.setEnabled(true); }},
+        {"coloured",
+         [](QComboBox &c) {
+             QPalette colours = c.palette();
+             colours.setColor(QPalette::Button, QColor(0xC0, 0xFF, 0xFF));
+             colours.setColor(QPalette::ButtonText, Qt::darkRed);
+             c.setPalette(colours);
+         }},
+        {"bold",
+         [](QComboBox &c) {
+             QFont bold = c.font();
+             bold.setBold(true);
+             c.setFont(bold);
+         }},
+        {"wider", [](QComboBox &c) { c.resize(200, 21); }},
+        {"another style", [&](QComboBox &c) { c.setStyle(windows.get()); }},
+    };
+    for (const auto &s : steps) {
+        pair.Apply(s.change);
+        pair.ExpectSameFace(s.step);
+    }
+}
+
+} // namespace
