@@ -2,6 +2,7 @@
 // holds, LoadLanguage takes it without a message, every text it sets is at
 // most 254 characters, and the Jewish months keep their lengths.
 #include "FuzzCheck.h"
+#include "FuzzFolder.h"
 
 #include "engine/Calc.h"
 #include "engine/StartEngine.h"
@@ -12,18 +13,10 @@
 #include "platform/core/Program.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <string>
 
 namespace {
-
-// In memory, where a write costs nothing.
-QString Folder() {
-    static QTemporaryDir folder(QStringLiteral("/dev/shm/orvanta-fuzz-XXXXXX"));
-    static QTemporaryDir fallback;
-    return folder.isValid() ? folder.path() : fallback.path();
-}
 
 void CheckLength(const std::string &text) {
     FUZZ_CHECK(QString::fromStdString(text).size() <= 2 * platform::IniFile::MaxValueLength);
@@ -32,9 +25,9 @@ void CheckLength(const std::string &text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    platform::SetProgramFolder(Folder());
+    platform::SetProgramFolder(FuzzFolder());
     {
-        QFile file(Folder() + QStringLiteral("/Fuzz.lng"));
+        QFile file(FuzzFolder() + QStringLiteral("/Fuzz.lng"));
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     }

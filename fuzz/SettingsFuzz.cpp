@@ -2,6 +2,7 @@
 // holds, every setting reads inside its bounds, and writing them all back and
 // reading again gives the same values (the writer keeps the rest of the file).
 #include "FuzzCheck.h"
+#include "FuzzFolder.h"
 
 #include "engine/Calc.h"
 #include "frame/AppState.h"
@@ -9,7 +10,6 @@
 #include "platform/core/Settings.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -17,11 +17,8 @@
 
 namespace {
 
-// In memory, where the store's sync costs nothing.
 QString File() {
-    static QTemporaryDir folder(QStringLiteral("/dev/shm/orvanta-fuzz-XXXXXX"));
-    static QTemporaryDir fallback;
-    return (folder.isValid() ? folder.path() : fallback.path()) + QStringLiteral("/Orvanta.conf");
+    return FuzzFolder() + QStringLiteral("/Orvanta.conf");
 }
 
 // Every setting's variable, to compare whole readings.

@@ -1,6 +1,7 @@
-// The real program as a shell sees it: exit status and which stream carries
-// the answer. Each run keeps its error stream in a folder of its own, so that
-// tests run side by side do not meet.
+// The real program as a shell sees it when the arguments are wrong (the installed
+// tree's check runs a good conversion): status 2, nothing on standard output, one
+// line on standard error. The error stream goes to a folder of the test's own, so
+// that tests run side by side do not meet.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -15,37 +16,22 @@
 
 namespace {
 
-TEST(ConvertProgram, AnswersOnStandardOutputAndFaultsOnStandardError) {
+TEST(ConvertProgram, NamesAFaultOnStandardErrorOnly) {
     char folder[] = "/tmp/orvanta-convert-XXXXXX";
     ASSERT_NE(::mkdtemp(folder), nullptr);
     const std::string err = std::string(folder) + "/err";
-    const struct {
-        const char *arguments;
-        int status;
-        const char *out; // regular expressions
-        const char *err;
-    } cases[] = {
-        {"gregorian 2000 1 1", 0, "Julian Day  2451545\n(.|\n)*", ""},
-        {"jd 12x", 2, "", "orvanta-convert: [^\n]+\n"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments);
-        const std::string command =
-            std::string("'") + ORVANTA_CONVERT_PROGRAM + "' " + c.arguments + " 2>'" + err + "'";
-        std::FILE *pipe = popen(command.c_str(), "r");
-        ASSERT_NE(pipe, nullptr);
-        std::string out;
-        char buffer[4096];
-        for (size_t count; (count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, count);
-        const int status = pclose(pipe);
-        EXPECT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), c.status);
-        EXPECT_THAT(out, testing::MatchesRegex(c.out));
-        std::ostringstream said;
-        said << std::ifstream(err).rdbuf();
-        EXPECT_THAT(said.str(), testing::MatchesRegex(c.err));
-    }
+    const std::string command =
+        std::string("'") + ORVANTA_CONVERT_PROGRAM + "' jd 12x 2>'" + err + "'";
+    std::FILE *pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[64];
+    EXPECT_EQ(std::fread(buffer, 1, sizeof buffer, pipe), 0u);
+    const int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    std::ostringstream said;
+    said << std::ifstream(err).rdbuf();
+    EXPECT_THAT(said.str(), testing::MatchesRegex("orvanta-convert: [^\n]+\n"));
     std::filesystem::remove_all(folder);
 }
 

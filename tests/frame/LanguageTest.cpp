@@ -74,14 +74,15 @@ class LanguageFiles : public testing::Test {
     std::vector<std::string> english_;
 };
 
-// Every section read up to its table's size, blanks and quotes taken off, an 8-bit
-// file read as Windows-1252, and every text the file lacks left English.
+// Every section read up to its table's size and no further (which key lands where
+// is the shipped languages' test), blanks and quotes taken off, an 8-bit file read
+// as Windows-1252, and every text the file lacks left English.
 TEST_F(LanguageFiles, FileChangesOnlyItsEntriesAndEnglishRestoresAll) {
     WriteLanguage("Test", "[CALENDARS]\r\n 5 = \"Mois\" \r\n6=Beyond\r\n"
-                          "[JGMONTHS]\n12=M\xE4rz\n[JMONTHS]\n6=Ader\n12=Eloul\n13=Thirteen\n"
-                          "[MMONTHS]\n12=Hijja\n[WEEKDAYS]\n7=Dimanche   \n[weekdaysabbr]\n7=Di\n"
+                          "[JMONTHS]\n6=Ader\n12=Eloul\n13=Thirteen\n"
+                          "[WEEKDAYS]\n7=Dimanche   \n[weekdaysabbr]\n7=Di\n"
                           "[labels]\n12=Hedschra \x97 15. Juli 622\n13=Beyond\n"
-                          "[Strings]\n25=Choisir\n26=Beyond\n1=\n2=\"\"\n3=\"  padded  \"\n"
+                          "[Strings]\n26=Beyond\n1=\n2=\"\"\n3=\"  padded  \"\n"
                           "4=\"   \"\n5=ab" +
                               QByteArray("\0cd\n", 4) +
                               "6=\"\n7=a=b\n;8=commented\n8=first\n8=second\n9=" +
@@ -89,16 +90,12 @@ TEST_F(LanguageFiles, FileChangesOnlyItsEntriesAndEnglishRestoresAll) {
     const std::string longValue(254, 'y'); // longer values are cut
     const std::pair<std::string *, const char *> changed[] = {
         {&Texts::CalendarNames[5], "Mois"},
-        {&Texts::MonthNames[Calc::Julian][12], "März"},
-        {&Texts::MonthNames[Calc::Gregorian][12], "März"},
         {&Texts::MonthNames[Calc::Jewish][6], "Ader"},
         {&Texts::AdarName, "Ader"},
         {&Texts::MonthNames[Calc::Jewish][12], "Eloul"},
-        {&Texts::MonthNames[Calc::Moslem][12], "Hijja"},
         {&Texts::WeekDayNames[7], "Dimanche"},
         {&Texts::WeekDayAbbrs[7], "Di"},
         {&Texts::LabelTexts[12], "Hedschra — 15. Juli 622"},
-        {&Texts::StringTexts[25], "Choisir"},
         // Blanks in quotes are text, so they are not missing: the entry becomes empty.
         {&Texts::StringTexts[3], "  padded"},
         {&Texts::StringTexts[4], ""},
@@ -209,15 +206,10 @@ std::string JewishMonths(bool lengths) {
 }
 
 // A leap year's Adar I and Adar II are formed from the new Adar name, with the
-// months after them one place on; before any date is known the layout stays
-// common. A change of language moves the names, never the lengths.
+// months after them one place on. A change of language moves the names, never
+// the lengths.
 TEST_F(LanguageFiles, JewishMonthNamesFollowTheYearsLayout) {
     WriteLanguage("Francais", "[JMONTHS]\n1=Tichri\n5=Chevat\n6=Ader\n7=Nissan\n12=Eloul\n");
-    Load("Francais");
-    EXPECT_EQ(JewishMonths(false), "Tichri,Heshvan,Kislev,Tevet,Chevat,Ader,Nissan,Iyar,Sivan,"
-                                   "Tammuz,Av,Eloul,");
-    EXPECT_FALSE(Calc::JewishLeap);
-
     Calc::InitCalendarTables();
     const struct {
         int32_t jd;
@@ -228,6 +220,7 @@ TEST_F(LanguageFiles, JewishMonthNamesFollowTheYearsLayout) {
         {2460646, "Tichri,Heshvan,Kislev,Tevet,Chevat,Ader,Nissan,Iyar,Sivan,Tammuz,Av,Eloul,"},
     };
     for (const auto &year : years) {
+        Load("Francais");
         Calc::CurrentJD = year.jd;
         Calc::ToJulian();
         Calc::ToJewish();

@@ -17,6 +17,7 @@ const struct {
     int size;
     const std::string *table;
 } Sections[] = {{"CALENDARS", 5, Texts::CalendarNames},
+                {"JGMONTHS", 12, Texts::MonthNames[Calc::Julian]},
                 {"JGMONTHS", 12, Texts::MonthNames[Calc::Gregorian]},
                 {"JMONTHS", 12, Texts::MonthNames[Calc::Jewish]},
                 {"MMONTHS", 12, Texts::MonthNames[Calc::Moslem]},

@@ -37,11 +37,6 @@ class Window : public platform::Form {
     }
 };
 
-void ShowExposed(Window &window) {
-    window.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-}
-
 TEST(ButtonStack, OnlyTheFrontButtonIsSeenAndTheOthersStayVisible) {
     Window stacked(0);
     platform::ControlArray<platform::CommandButton, 0, 8> buttons(&stacked, "Command2");
@@ -49,8 +44,9 @@ TEST(ButtonStack, OnlyTheFrontButtonIsSeenAndTheOthersStayVisible) {
         stacked.Place(buttons[i], i);
     Window alone(1600);
     platform::CommandButton button(&alone, "Command1");
-    ShowExposed(stacked);
-    ShowExposed(alone);
+    stacked.Show();
+    alone.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stacked) && QTest::qWaitForWindowExposed(&alone));
     for (const int front : {2, 6, 0, 8}) {
         SCOPED_TRACE(front);
         platform::ShowInFront(buttons, front, 0);
