@@ -1,7 +1,6 @@
 // The language-file reader through the real loading: whatever a language file
 // holds, LoadLanguage takes it without a message, every text it sets is at
 // most 254 characters, and the Jewish months keep their lengths.
-#include "FuzzCheck.h"
 #include "FuzzFolder.h"
 
 #include "engine/Calc.h"
@@ -12,7 +11,6 @@
 #include "platform/core/IniFile.h"
 #include "platform/core/Program.h"
 
-#include <QFile>
 #include <cstdint>
 #include <string>
 
@@ -26,11 +24,7 @@ void CheckLength(const std::string &text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     platform::SetProgramFolder(FuzzFolder());
-    {
-        QFile file(FuzzFolder() + QStringLiteral("/Fuzz.lng"));
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    }
+    WriteFuzzFile(QStringLiteral("Fuzz.lng"), data, size);
     Calc::StartEngine({});
     const platform::AlertRecorder alerts;
     QString name = QStringLiteral("Fuzz");

@@ -1,7 +1,6 @@
 // The settings reader through start-up's reading: whatever the settings file
 // holds, every setting reads inside its bounds, and writing them all back and
 // reading again gives the same values (the writer keeps the rest of the file).
-#include "FuzzCheck.h"
 #include "FuzzFolder.h"
 
 #include "engine/Calc.h"
@@ -9,17 +8,12 @@
 #include "frame/SettingsTable.h"
 #include "platform/core/Settings.h"
 
-#include <QFile>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <tuple>
 
 namespace {
-
-QString File() {
-    return FuzzFolder() + QStringLiteral("/Orvanta.conf");
-}
 
 // Every setting's variable, to compare whole readings.
 auto Snapshot() {
@@ -37,12 +31,7 @@ void ReadAll() {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    platform::SetSettingsFile(File());
-    {
-        QFile file(File());
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    }
+    platform::SetSettingsFile(WriteFuzzFile(QStringLiteral("Orvanta.conf"), data, size));
     ReadAll();
     int16_t sorted[4];
     std::copy(Start::ColumnCals + 1, Start::ColumnCals + 5, sorted);

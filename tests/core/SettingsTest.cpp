@@ -24,6 +24,12 @@ class SettingsStore : public testing::Test {
     void TearDown() override { platform::SetSettingsFile({}); }
 
     QString File() const { return folder_.filePath(QStringLiteral("Orvanta.conf")); }
+    static void Write(const QString &path, const QByteArray &bytes, qint64 size = -1) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        ASSERT_TRUE(size < 0 || file.resize(size));
+    }
     static QString Read(const char *section, const char *key) {
         return platform::ReadSetting(section, key, "default");
     }
@@ -35,19 +41,10 @@ class SettingsStore : public testing::Test {
 // empty, and a leading "@" a serialized object. QSettings, which wrote the store
 // before, is the reference for the file's format both ways.
 TEST_F(SettingsStore, ValuesComeBackAsWrittenAndAsQSettingsReadsThem) {
-    const QString values[] = {"Deutsch, Schweiz",
-                              "@String(x)",
-                              "Español \U0001D11E",
-                              "",
-                              "  padded  ",
-                              "trailing ",
-                              "semi;colon",
-                              "#hash",
-                              "a=b",
-                              "quote\"d\"",
-                              "back\\slash\\",
-                              "two\nlines\r\n",
-                              QString(QChar(1)) + "1f"};
+    QStringList values = QString("Deutsch, Schweiz|@String(x)|Español \U0001D11E||  padded  |"
+                                 "semi;colon|#hash|a=b|quote\"d\"|back\\slash\\|two\nlines\r\n")
+                             .split(u'|');
+    values.append(QString(QChar(1)) + "1f");
     // A store in a folder not made yet is made, on a first run.
     platform::SetSettingsFile(folder_.filePath("a/b/Orvanta.conf"));
     std::vector<platform::SettingValue> written;
@@ -74,11 +71,8 @@ TEST_F(SettingsStore, ValuesComeBackAsWrittenAndAsQSettingsReadsThem) {
 }
 
 TEST_F(SettingsStore, HandWrittenValuesAreTakenAsTextAndKeysKeepTheirCase) {
-    QFile file(File());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("; comment\n[Startup]\nLanguage = Deutsch, Schweiz \nOther=@String(x)\n"
-               "[Moon]\r\nTop=5\r\nTop=6\r\n");
-    file.close();
+    Write(File(), "; comment\n[Startup]\nLanguage = Deutsch, Schweiz \nOther=@String(x)\n"
+                  "[Moon]\r\nTop=5\r\nTop=6\r\n");
     EXPECT_EQ(Read("Startup", "Language"), "Deutsch, Schweiz");
     EXPECT_EQ(Read("Startup", "Other"), "@String(x)");
     EXPECT_EQ(Read("Moon", "Top"), "6");
@@ -89,9 +83,6 @@ TEST_F(SettingsStore, HandWrittenValuesAreTakenAsTextAndKeysKeepTheirCase) {
 // file shows it was replaced by a finished copy, not rewritten in place.
 TEST_F(SettingsStore, ABatchReplacesTheFileOnce) {
     platform::WriteSetting("Startup", "Calendar1", "4");
-    QFile before(File());
-    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
-    const QByteArray old = before.readAll();
     ASSERT_EQ(::link(QFile::encodeName(File()).constData(),
                      QFile::encodeName(folder_.filePath("old.conf")).constData()),
               0);
@@ -101,21 +92,18 @@ TEST_F(SettingsStore, ABatchReplacesTheFileOnce) {
     EXPECT_EQ(Read("Startup", "Calendar1"), "4");
     EXPECT_EQ(Read("Moon", "Left"), "2");
     EXPECT_EQ(Read("Julian", "Top"), "3");
-    QFile kept(folder_.filePath("old.conf"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), old);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({"Orvanta.conf", "old.conf"}));
+    platform::SetSettingsFile(folder_.filePath("old.conf"));
+    EXPECT_EQ(Read("Startup", "Calendar1"), "4");
+    EXPECT_EQ(Read("Moon", "Left"), "default");
 }
 
 // Dotfiles kept in a repository are links: the link stays, its target changes.
 TEST_F(SettingsStore, LinkToARegularFileIsWrittenAtItsTarget) {
     const QString target = folder_.filePath("dotfiles/orvanta.ini");
     ASSERT_TRUE(QDir().mkpath(folder_.filePath("dotfiles")));
-    QFile file(target);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Startup]\nWindow=2\n");
-    file.close();
+    Write(target, "[Startup]\nWindow=2\n");
     ASSERT_TRUE(QFile::link(target, File()));
     platform::WriteSetting("Moon", "Top", "7");
     EXPECT_EQ(QFileInfo(File()).symLinkTarget(), target);
@@ -165,25 +153,15 @@ TEST_F(SettingsStore, WhatIsNoRegularFileReadsAsDefaultsAndIsNeverWritten) {
 // Over the size limit (a sparse file, so the test writes nothing of it) a store
 // reads as an empty one instead of filling memory.
 TEST_F(SettingsStore, HugeFileReadsAsDefaults) {
-    QFile file(File());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Moon]\nTop=5\n");
-    ASSERT_TRUE(file.resize(platform::MaxSettingsBytes + 1));
-    file.close();
+    Write(File(), "[Moon]\nTop=5\n", platform::MaxSettingsBytes + 1);
     EXPECT_EQ(Read("Moon", "Top"), "default");
 }
 
 TEST_F(SettingsStore, DefaultLocationIsTheUsersConfigurationFolder) {
+    // Every other test names its store, so the variable need not be put back.
     platform::SetSettingsFile({});
-    const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_.path()));
-    const QString file = platform::SettingsFile();
-    if (wasSet)
-        qputenv("XDG_CONFIG_HOME", saved);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(file, folder_.path() + "/Orvanta/Orvanta.conf");
+    EXPECT_EQ(platform::SettingsFile(), folder_.path() + "/Orvanta/Orvanta.conf");
 }
 
 } // namespace

@@ -29,7 +29,6 @@ constexpr int64_t PartsPerHour = 1080;
 constexpr int64_t PartsPerDay = 24 * PartsPerHour;
 // The mean lunation: 29 days 12 hours 793 parts.
 constexpr int64_t PartsPerMonth = 29 * PartsPerDay + 12 * PartsPerHour + 793;
-static_assert(PartsPerMonth == 765433);
 // Molad BaHaRaD, the molad of Tishri of year 1: day 2 (Monday), 5 hours
 // 204 parts, hours counted from 6 p.m. of the evening before.
 constexpr int64_t MoladOfYearOne = 1 * PartsPerDay + 5 * PartsPerHour + 204;

@@ -5,7 +5,6 @@
 #include "engine/Calc.h"
 #include "engine/ChangeCals.h"
 #include "engine/StartEngine.h"
-#include "engine/Texts.h"
 
 #include <gtest/gtest.h>
 

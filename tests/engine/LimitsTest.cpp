@@ -5,9 +5,7 @@
 #include "EngineTestSupport.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <unistd.h>
 #include <vector>
 

@@ -4,7 +4,6 @@
 #include "engine/WindowSet.h"
 
 #include <string>
-#include <utility>
 
 using namespace ChangeCals;
 using namespace EngineTestSupport;
@@ -14,8 +13,7 @@ namespace {
 // shown: M for the monthly window, 1 .. 4 for the year windows, O for the moon.
 class RecordingWindows : public WindowSet {
   public:
-    explicit RecordingWindows(std::string shown = "") : shown_(std::move(shown)) {}
-    std::string calls;
+    std::string shown, calls;
 
     bool MonthlyShown() override { return Shown('M'); }
     bool YearWindowShown(int16_t cal) override { return Shown(static_cast<char>('0' + cal)); }
@@ -31,12 +29,11 @@ class RecordingWindows : public WindowSet {
     void FocusMonthlyToday() override { Record("Today", 0); }
 
   private:
-    bool Shown(char window) const { return shown_.find(window) != std::string::npos; }
+    bool Shown(char window) const { return shown.find(window) != std::string::npos; }
     void Record(const char *what, int value) {
         if (!calls.empty()) calls += ' ';
         calls.append(what).append(std::to_string(value));
     }
-    std::string shown_;
 };
 
 // The monthly window's refresh, with the source's number in its facts.
@@ -64,7 +61,8 @@ TEST_F(EngineTest, RefreshesInOrderAndEndsWithTheMoon) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingWindows windows(c.shown);
+        RecordingWindows windows;
+        windows.shown = c.shown;
         SetWindows(&windows);
         ChangeSource = c.source;
         MonthlySourceColumn = c.pickedColumn;

@@ -22,8 +22,6 @@ class StoredSettings : public testing::Test {
     }
     void TearDown() override { platform::SetSettingsFile({}); }
 
-    static std::vector<int16_t> Columns() { return {Start::ColumnCals + 1, Start::ColumnCals + 5}; }
-
     QTemporaryDir folder_;
 };
 
@@ -124,7 +122,7 @@ TEST_F(StoredSettings, ColumnsNameFourDifferentCalendars) {
             platform::WriteSetting("Startup", QStringLiteral("Calendar%1").arg(column),
                                    c.stored[column - 1]);
         Start::ReadSettings();
-        EXPECT_EQ(Columns(), c.expected)
+        EXPECT_EQ(std::vector<int16_t>(Start::ColumnCals + 1, Start::ColumnCals + 5), c.expected)
             << c.stored[0] << c.stored[1] << c.stored[2] << c.stored[3];
     }
 }
