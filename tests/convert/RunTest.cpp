@@ -16,27 +16,6 @@
 namespace Convert {
 namespace {
 
-struct Captured {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Captured RunCaptured(const std::vector<std::string_view> &args) {
-    char *text[2] = {};
-    size_t size[2] = {};
-    std::FILE *out = open_memstream(&text[0], &size[0]);
-    std::FILE *err = open_memstream(&text[1], &size[1]);
-    Captured result{Run(args, out, err), {}, {}};
-    std::fclose(out);
-    std::fclose(err);
-    result.out.assign(text[0], size[0]);
-    result.err.assign(text[1], size[1]);
-    std::free(text[0]);
-    std::free(text[1]);
-    return result;
-}
-
 constexpr int Bad = ExitBadArguments;
 
 struct RunCase {
@@ -94,21 +73,29 @@ const RunCase RunCases[] = {
 TEST(ConvertRun, AnswersOrNamesTheFault) {
     for (const RunCase &c : RunCases) {
         SCOPED_TRACE(c.lines[0]);
-        const Captured result = RunCaptured(c.args);
-        EXPECT_EQ(result.status, c.status);
+        char *text[2] = {};
+        size_t size[2] = {};
+        std::FILE *out = open_memstream(&text[0], &size[0]);
+        std::FILE *err = open_memstream(&text[1], &size[1]);
+        EXPECT_EQ(Convert::Run(c.args, out, err), c.status);
+        std::fclose(out);
+        std::fclose(err);
+        const std::string printed(text[0], size[0]), said(text[1], size[1]);
+        std::free(text[0]);
+        std::free(text[1]);
         if (c.status == ExitDone) {
-            EXPECT_EQ(result.err, "");
-            std::string out = "\n";
-            for (char c : result.out) {
+            EXPECT_EQ(said, "");
+            std::string squeezed = "\n";
+            for (char c : printed) {
                 if (c == '\t') c = ' ';
-                if (c != ' ' || out.back() != ' ') out += c;
+                if (c != ' ' || squeezed.back() != ' ') squeezed += c;
             }
             for (const std::string &line : c.lines)
-                EXPECT_THAT(out, testing::HasSubstr("\n" + line));
+                EXPECT_THAT(squeezed, testing::HasSubstr("\n" + line));
         } else {
-            EXPECT_EQ(result.out, "");
-            EXPECT_THAT(result.err, testing::MatchesRegex("orvanta-convert: [^\n]+\n"));
-            EXPECT_THAT(result.err, testing::HasSubstr(c.lines[0]));
+            EXPECT_EQ(printed, "");
+            EXPECT_THAT(said, testing::MatchesRegex("orvanta-convert: [^\n]+\n"));
+            EXPECT_THAT(said, testing::HasSubstr(c.lines[0]));
         }
     }
 }

@@ -28,10 +28,9 @@ class LimitsTest : public EngineTest {
 };
 
 void ExpectMonthsInTables(const char *entry) {
-    for (int16_t cal = Julian; cal <= Moslem; ++cal) {
-        EXPECT_GE(CalDates[cal][Month], 1) << entry << " cal " << cal;
-        EXPECT_LE(CalDates[cal][Month], 13) << entry << " cal " << cal;
-    }
+    for (int16_t cal = Julian; cal <= Moslem; ++cal)
+        EXPECT_TRUE(CalDates[cal][Month] >= 1 && CalDates[cal][Month] <= 13)
+            << entry << " cal " << cal << " month " << CalDates[cal][Month];
 }
 
 // Both 32-bit ends, around 0, and the accepted days MinJD(Jewish) ..

@@ -10,12 +10,6 @@
 
 namespace {
 
-QIcon Swatch(int index) {
-    QPixmap swatch(16, 16);
-    swatch.fill(QColor::fromHsv(index * 40, 200, 220));
-    return QIcon(swatch);
-}
-
 class Window : public platform::Form {
   public:
     explicit Window(int left) : Form("frmStack") {
@@ -26,7 +20,9 @@ class Window : public platform::Form {
 
     void Place(platform::CommandButton &button, int picture) {
         button.Move(300, 300, 600, 600);
-        button.SetPicture(Swatch(picture));
+        QPixmap swatch(16, 16);
+        swatch.fill(QColor::fromHsv(picture * 40, 200, 220));
+        button.SetPicture(QIcon(swatch));
     }
 
     // What the window shows after every pending paint.
