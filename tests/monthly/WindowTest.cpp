@@ -110,10 +110,9 @@ TEST_F(MonthlyWindowTest, TodayGoesToTheClocksDateWhenOnlyOnePartDiffers) {
     }
 }
 
-TEST_F(MonthlyWindowTest, ExitOnTheOnlyWindowEndsTheProgramAndSavesThePositions) {
+TEST_F(MonthlyWindowTest, ExitOnTheOnlyWindowEndsTheProgram) {
     QTest::mouseClick(&Window().Command1[5], Qt::LeftButton);
     EXPECT_EQ(programEnds, 1);
-    EXPECT_NE(platform::ReadSetting("Monthly", "Top", "unwritten"), "unwritten");
 }
 
 TEST_F(MonthlyWindowTest, RightButtonOnExitEndsTheProgramWhateverIsShown) {

@@ -27,11 +27,6 @@ class YearWindowTest : public ProgramTest {
                          [](int16_t cal) { return new YearWindow(cal); },
                          [] { return new MoonWindow(); }});
     }
-    void TearDown() override {
-        Frame::EndProgram();
-        ProgramTest::TearDown();
-    }
-
     static YearWindow &Year(int16_t cal) {
         return static_cast<YearWindow &>(YearWindowOf(cal).Get());
     }
