@@ -37,7 +37,7 @@ class Options : public FrameTest {
     void SetUp() override {
         FrameTest::SetUp();
         Calc::StartEngine({1, {1, 1, 1, 1}});
-        GoTo(QDate(2026, 12, 6).toJulianDay());
+        GoTo(QDate(2026, 12, 6));
     }
 };
 

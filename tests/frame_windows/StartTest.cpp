@@ -113,34 +113,25 @@ const platform::Area Right{19200, 0, 19200, 15360};
 const platform::Area Below{0, 15360, 19200, 15360};
 const platform::Area Designed{6600, 5430, 6000, 4500};
 
-struct PlacedCase {
-    const char *name;
-    int16_t top, left;
-    std::vector<platform::Area> screens;
-    platform::Area placed;
-};
-
-class PlacedAt : public testing::TestWithParam<PlacedCase> {};
-
-TEST_P(PlacedAt, SavedPlacesOnAnyScreenAreKeptAndOthersBroughtBack) {
-    const PlacedCase &c = GetParam();
-    EXPECT_EQ(Start::PlacedAt(c.top, c.left, Designed, c.screens, Work), c.placed);
+TEST(PlacedAt, SavedPlacesOnAnyScreenAreKeptAndOthersBroughtBack) {
+    const struct {
+        const char *name;
+        int16_t top, left;
+        std::vector<platform::Area> screens;
+        platform::Area placed;
+    } cases[] = {
+        {"NeverSaved", 32737, 32737, {Primary}, Designed},
+        {"OnlyTopSaved", 600, 32737, {Primary}, Designed},
+        {"OnThePrimaryScreen", 600, 900, {Primary}, {900, 600, 6000, 4500}},
+        {"PartlyOffToTheLeft", 600, -4500, {Primary}, {-4500, 600, 6000, 4500}},
+        {"OnASecondScreenToTheRight", 600, 25000, {Primary, Right}, {25000, 600, 6000, 4500}},
+        {"OnASecondScreenBelow", 20000, 900, {Primary, Below}, {900, 20000, 6000, 4500}},
+        {"OnAScreenThatIsGone", 600, 25000, {Primary}, {13200, 600, 6000, 4500}},
+        {"TitleBarAboveTheScreen", -100, 900, {Primary}, {900, 450, 6000, 4500}},
+        {"FarOffEveryScreen", -32768, -32768, {Primary, Right}, {0, 450, 6000, 4500}}};
+    for (const auto &c : cases)
+        EXPECT_EQ(Start::PlacedAt(c.top, c.left, Designed, c.screens, Work), c.placed) << c.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Places, PlacedAt,
-    testing::Values(
-        PlacedCase{"NeverSaved", 32737, 32737, {Primary}, Designed},
-        PlacedCase{"OnlyTopSaved", 600, 32737, {Primary}, Designed},
-        PlacedCase{"OnThePrimaryScreen", 600, 900, {Primary}, {900, 600, 6000, 4500}},
-        PlacedCase{"PartlyOffToTheLeft", 600, -4500, {Primary}, {-4500, 600, 6000, 4500}},
-        PlacedCase{
-            "OnASecondScreenToTheRight", 600, 25000, {Primary, Right}, {25000, 600, 6000, 4500}},
-        PlacedCase{"OnASecondScreenBelow", 20000, 900, {Primary, Below}, {900, 20000, 6000, 4500}},
-        PlacedCase{"OnAScreenThatIsGone", 600, 25000, {Primary}, {13200, 600, 6000, 4500}},
-        PlacedCase{"TitleBarAboveTheScreen", -100, 900, {Primary}, {900, 450, 6000, 4500}},
-        PlacedCase{"FarOffEveryScreen", -32768, -32768, {Primary, Right}, {0, 450, 6000, 4500}}),
-    CaseName);
 
 // The moon window comes last in the cascade; a window too large for the cascade's
 // place is kept inside the work area.

@@ -13,7 +13,7 @@ class MonthlyWindowTest : public FrameTesting::FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
-        GoTo(QDate(2024, 3, 14).toJulianDay());
+        GoTo(QDate(2024, 3, 14));
         Window().ReSetForm();
         Window().Show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
