@@ -8,7 +8,6 @@
 #include "monthly/MonthGrid.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -113,7 +112,7 @@ TEST_F(ContentTest, DaysRunDownTheWeekColumnsFromTheFirstWeekDay) {
     for (const auto &[date, firstWeekDay] : months) {
         SCOPED_TRACE(date.toString(Qt::ISODate).toStdString());
         Calc::FirstWeekDay[Calc::Gregorian] = firstWeekDay;
-        GoTo(static_cast<int32_t>(date.toJulianDay()));
+        GoTo(date);
         const auto grid = Monthly::MonthGridOf(Calc::Gregorian);
         ASSERT_TRUE(grid);
         int next = 1, highlighted = 0;

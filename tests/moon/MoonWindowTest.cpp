@@ -16,8 +16,6 @@
 namespace MoonTest {
 namespace {
 
-using FrameTesting::Calls;
-
 class MoonWindowTest : public FrameTesting::FrameTest {
   protected:
     void SetUp() override {
@@ -162,7 +160,8 @@ TEST_F(MoonWindowTest, DoubleClickBringsUpTheMonthlyWindow) {
     QTest::mouseDClick(&Moon().Label2, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(frmMonthlyCal->Visible());
     EXPECT_EQ(Calc::CurrentJD, 2451545);
-    EXPECT_EQ(Calls, std::vector<std::string>{"frmMonthlyCal.ReSetForm"}) << "brought up to date";
+    EXPECT_EQ(FrameTesting::Calls, std::vector<std::string>{"frmMonthlyCal.ReSetForm"})
+        << "brought up to date";
     EXPECT_EQ(ChangeCals::ChangeSource, 0);
     EXPECT_EQ(frmMonthlyCal->ExitButton().ToolTipText(),
               "Left$ mouse button — Close window. Right$ mouse button — Exit");

@@ -52,6 +52,7 @@ class ProgramTest : public testing::Test {
         Calc::CurrentJD = julianDay;
         ChangeCals::ChangeJD();
     }
+    static void GoTo(QDate date) { GoTo(static_cast<int32_t>(date.toJulianDay())); }
 
     QTemporaryDir folder;
     std::optional<platform::AlertRecorder> alerts;

@@ -27,16 +27,9 @@ class YearWindowTest : public ProgramTest {
                          [](int16_t cal) { return new YearWindow(cal); },
                          [] { return new MoonWindow(); }});
     }
-    void TearDown() override {
-        Frame::EndProgram();
-        ProgramTest::TearDown();
-    }
-
     static YearWindow &Year(int16_t cal) {
         return static_cast<YearWindow &>(YearWindowOf(cal).Get());
     }
-    static void GoTo(QDate date) { ProgramTest::GoTo(static_cast<int32_t>(date.toJulianDay())); }
-    using ProgramTest::GoTo;
     // The year window of cal brought up to date and shown, as another window opens it.
     static YearWindow &Open(int16_t cal) {
         YearWindow &window = Year(cal);
