@@ -37,10 +37,6 @@ constexpr int32_t DayCountToJD = 347997;
 
 enum WeekDay { Sunday = 1, Monday = 2, Tuesday = 3, Wednesday = 4, Friday = 6 };
 
-constexpr int64_t MoladTime(int64_t hours, int64_t parts) {
-    return hours * PartsPerHour + parts;
-}
-
 int WeekDayOfCount(int64_t day) {
     return static_cast<int>(day % 7) + 1;
 }
@@ -61,14 +57,14 @@ int32_t JewishNewYear(int32_t year) {
     const int weekDay = WeekDayOfCount(day);
     const int64_t time = molad % PartsPerDay;
 
-    if (time >= MoladTime(18, 0)) {
+    if (time >= 18 * PartsPerHour) {
         // Molad zaken: a molad at or after noon moves the new year to the next day.
         ++day;
         if (IsAduDay(day)) ++day;
-    } else if (weekDay == Tuesday && time >= MoladTime(9, 204) && !IsJewishLeapYear(year)) {
+    } else if (weekDay == Tuesday && time >= 9 * PartsPerHour + 204 && !IsJewishLeapYear(year)) {
         // GaTaRaD: otherwise the common year would run to 356 days.
         day += 2;
-    } else if (weekDay == Monday && time >= MoladTime(15, 589) && IsJewishLeapYear(year - 1)) {
+    } else if (weekDay == Monday && time >= 15 * PartsPerHour + 589 && IsJewishLeapYear(year - 1)) {
         // BeTUTaKPaT: otherwise the leap year before would be only 382 days.
         ++day;
     } else if (IsAduDay(day)) {
