@@ -41,9 +41,10 @@ class SettingsStore : public testing::Test {
 // empty, and a leading "@" a serialized object. QSettings, which wrote the store
 // before, is the reference for the file's format both ways.
 TEST_F(SettingsStore, ValuesComeBackAsWrittenAndAsQSettingsReadsThem) {
-    QStringList values = QString("Deutsch, Schweiz|@String(x)|Español \U0001D11E||  padded  |"
-                                 "semi;colon|#hash|a=b|quote\"d\"|back\\slash\\|two\nlines\r\n")
-                             .split(u'|');
+    QStringList values =
+        QString("Deutsch, Schweiz|@String(x)|Español \U0001D11E||  leading|trailing  |"
+                "semi;colon|#hash|a=b|quote\"d\"|back\\slash\\|two\nlines\r\n")
+            .split(u'|');
     values.append(QString(QChar(1)) + "1f");
     // A store in a folder not made yet is made, on a first run.
     platform::SetSettingsFile(folder_.filePath("a/b/Orvanta.conf"));
