@@ -34,6 +34,11 @@ using bench::PaintPending;
 using bench::ReportPaints;
 using bench::ResetPaints;
 
+// Every change timing: medians of five runs of 500 changes, in microseconds.
+void FiveRunsOf500Changes(benchmark::internal::Benchmark *timing) {
+    timing->Unit(benchmark::kMicrosecond)->Iterations(500)->Repetitions(5);
+}
+
 void Expose(QWidget *window) {
     if (!QTest::qWaitForWindowExposed(window)) qFatal("a window did not appear");
 }
@@ -98,14 +103,11 @@ void MonthlyDayStep(benchmark::State &state, bool moonShown) {
 void BM_MonthlyDayStep(benchmark::State &state) {
     MonthlyDayStep(state, true);
 }
-BENCHMARK(BM_MonthlyDayStep)->Unit(benchmark::kMicrosecond)->Iterations(500)->Repetitions(5);
+BENCHMARK(BM_MonthlyDayStep)->Apply(FiveRunsOf500Changes);
 void BM_MonthlyDayStepMoonHidden(benchmark::State &state) {
     MonthlyDayStep(state, false);
 }
-BENCHMARK(BM_MonthlyDayStepMoonHidden)
-    ->Unit(benchmark::kMicrosecond)
-    ->Iterations(500)
-    ->Repetitions(5);
+BENCHMARK(BM_MonthlyDayStepMoonHidden)->Apply(FiveRunsOf500Changes);
 
 // The same step in four QCalendarWidgets: a key in the first, the others follow.
 class FourCalendars {
@@ -151,10 +153,7 @@ void BM_QCalendarWidgetDayStep(benchmark::State &state) {
     }
     ReportPaints(state);
 }
-BENCHMARK(BM_QCalendarWidgetDayStep)
-    ->Unit(benchmark::kMicrosecond)
-    ->Iterations(500)
-    ->Repetitions(5);
+BENCHMARK(BM_QCalendarWidgetDayStep)->Apply(FiveRunsOf500Changes);
 
 // A random day of the Jewish calendar's range (all four columns shown), set through
 // the engine.
@@ -173,14 +172,11 @@ void MonthlyRandomDay(benchmark::State &state, bool moonShown) {
 void BM_MonthlyRandomDay(benchmark::State &state) {
     MonthlyRandomDay(state, true);
 }
-BENCHMARK(BM_MonthlyRandomDay)->Unit(benchmark::kMicrosecond)->Iterations(500)->Repetitions(5);
+BENCHMARK(BM_MonthlyRandomDay)->Apply(FiveRunsOf500Changes);
 void BM_MonthlyRandomDayMoonHidden(benchmark::State &state) {
     MonthlyRandomDay(state, false);
 }
-BENCHMARK(BM_MonthlyRandomDayMoonHidden)
-    ->Unit(benchmark::kMicrosecond)
-    ->Iterations(500)
-    ->Repetitions(5);
+BENCHMARK(BM_MonthlyRandomDayMoonHidden)->Apply(FiveRunsOf500Changes);
 
 void BM_QCalendarWidgetRandomDay(benchmark::State &state) {
     FourCalendars calendars;
@@ -194,10 +190,7 @@ void BM_QCalendarWidgetRandomDay(benchmark::State &state) {
     }
     ReportPaints(state);
 }
-BENCHMARK(BM_QCalendarWidgetRandomDay)
-    ->Unit(benchmark::kMicrosecond)
-    ->Iterations(500)
-    ->Repetitions(5);
+BENCHMARK(BM_QCalendarWidgetRandomDay)->Apply(FiveRunsOf500Changes);
 
 QStringList Years() {
     QStringList years;
