@@ -45,34 +45,58 @@ FaceKey KeyOf(const QWidget &combo, const QStyleOptionComboBox &option, qreal ra
             combo.style()};
 }
 
-QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, qreal ratio) {
-    QPixmap face(option.rect.size() * ratio);
-    face.setDevicePixelRatio(ratio);
-    face.fill(Qt::transparent);
-    // What QComboBox::paintEvent draws, with the pen and font a painter on the widget
-    // starts with.
-    QStylePainter painter(&face, &combo);
+// The face without its text: a date change gives most lists a text they never showed,
+// on a frame and arrow they all share.
+QPixmap DrawFrame(QWidget &combo, const QStyleOptionComboBox &option, qreal ratio) {
+    QPixmap frame(option.rect.size() * ratio);
+    frame.setDevicePixelRatio(ratio);
+    frame.fill(Qt::transparent);
+    QStylePainter painter(&frame, &combo);
     painter.setFont(combo.font());
     painter.setPen(combo.palette().color(QPalette::Text));
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    return frame;
+}
+
+// What QComboBox::paintEvent draws, with the pen and font a painter on the widget
+// starts with: the frame, then the text over it.
+QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, const QPixmap &frame) {
+    QPixmap face = frame;
+    QStylePainter painter(&face, &combo);
+    painter.setFont(combo.font());
+    painter.setPen(combo.palette().color(QPalette::Text));
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
     return face;
 }
 
+// Looks drawn so far, by key; those gone by are let go now and then.
+template <qsizetype Most> class Pictures {
+  public:
+    template <typename Draw> const QPixmap &Find(const FaceKey &key, Draw draw) {
+        auto known = pictures_.constFind(key);
+        if (known != pictures_.cend()) return *known;
+        if (pictures_.size() >= Most) pictures_.clear();
+        return *pictures_.insert(key, draw());
+    }
+
+  private:
+    QHash<FaceKey, QPixmap> pictures_;
+};
+
 } // namespace
 
 void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
-    // Faces of texts gone by are let go now and then.
-    constexpr qsizetype MostFaces = 512;
-    static QHash<FaceKey, QPixmap> faces;
+    static Pictures<512> faces;
+    static Pictures<64> frames;
     const qreal ratio = painter.device()->devicePixelRatio();
     const FaceKey key = KeyOf(combo, option, ratio);
-    auto known = faces.constFind(key);
-    if (known == faces.cend()) {
-        if (faces.size() >= MostFaces) faces.clear();
-        known = faces.insert(key, DrawFace(combo, option, ratio));
-    }
-    painter.drawPixmap(option.rect.topLeft(), *known);
+    const QPixmap &face = faces.Find(key, [&] {
+        FaceKey textless = key;
+        textless.text.clear();
+        return DrawFace(combo, option,
+                        frames.Find(textless, [&] { return DrawFrame(combo, option, ratio); }));
+    });
+    painter.drawPixmap(option.rect.topLeft(), face);
 }
 
 } // namespace platform

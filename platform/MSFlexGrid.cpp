@@ -21,14 +21,25 @@ constexpr int DefaultColWidth = 64;  // pixels
 constexpr int DefaultRowHeight = 16; // pixels
 constexpr int TextPadding = 2;       // pixels between a text and the cell's side
 
+bool IsNumber(const QString &text) {
+    // Day numbers, nearly every text a grid is given, need no parse: parsing costs more
+    // than the rest of writing a month.
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    constexpr qsizetype ExactDigits = 15; // a double holds any number this long
+    if (!text.isEmpty() && text.size() <= ExactDigits &&
+        std::all_of(text.begin(), text.end(), digit))
+        return true;
+    bool number = false;
+    text.toDouble(&number);
+    return number;
+}
+
 Qt::Alignment TextAlignment(int alignment, const QString &text) {
     static constexpr Qt::Alignment Vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
     static constexpr Qt::Alignment Horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     if (alignment >= 0 && alignment <= 8)
         return Horizontal[alignment / 3] | Vertical[alignment % 3];
-    bool number = false;
-    text.toDouble(&number);
-    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return (IsNumber(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
 // Offsets of every boundary: element i starts at [i] and ends before [i + 1].
@@ -46,6 +57,48 @@ int IndexAt(const std::vector<int> &sizes, int offset) {
     }
     return -1;
 }
+
+// A grid's lines for one paint, each line continuing the one before it on its row, or
+// the one above it on its column edge, joined to it: the same pixels, a few lines
+// drawn instead of two for every cell.
+class GridLines {
+  public:
+    explicit GridLines(int cols) : lastOnEdge_(static_cast<std::size_t>(cols), None) {}
+
+    void AddHorizontal(int left, int right, int y) {
+        if (lastOnRow_ != None) {
+            QLine &line = lines_[lastOnRow_];
+            if (line.y1() == y && line.x2() + 1 == left) {
+                line.setP2(QPoint(right, y));
+                return;
+            }
+        }
+        lastOnRow_ = lines_.size();
+        lines_.emplace_back(left, y, right, y);
+    }
+
+    // The left edge of column col.
+    void AddVertical(int col, int x, int top, int bottom) {
+        std::size_t &last = lastOnEdge_[static_cast<std::size_t>(col)];
+        if (last != None) {
+            QLine &line = lines_[last];
+            if (line.x1() == x && line.y2() + 1 == top) {
+                line.setP2(QPoint(x, bottom));
+                return;
+            }
+        }
+        last = lines_.size();
+        lines_.emplace_back(x, top, x, bottom);
+    }
+
+    std::vector<QLine> Take() { return std::move(lines_); }
+
+  private:
+    static constexpr std::size_t None = static_cast<std::size_t>(-1);
+    std::vector<QLine> lines_;
+    std::size_t lastOnRow_ = None;
+    std::vector<std::size_t> lastOnEdge_;
+};
 
 } // namespace
 
@@ -362,8 +415,8 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
     const std::vector<int> xs = Boundaries(colWidths_);
     const std::vector<int> ys = Boundaries(rowHeights_);
     // Each cell owns the lines along its left and top edges; all of them are drawn
-    // at the end, in one go.
-    std::vector<QLine> lines;
+    // at the end, in one go, a line running on through neighbouring cells drawn as one.
+    GridLines lines(cols_);
     for (int r = 0; r < rows_ && ys[r] < height(); ++r) {
         const int top = ys[r];
         const int bottom = ys[r + 1];
@@ -375,16 +428,17 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
             const int right = xs[last + 1];
             if (right == left || !region.intersects(QRect(left, top, right - left, bottom - top)))
                 continue;
-            lines.emplace_back(left, top, left, bottom - 1);
-            lines.emplace_back(left, top, right - 1, top);
+            lines.AddVertical(first, left, top, bottom - 1);
+            lines.AddHorizontal(left, right - 1, top);
             PaintCell(painter, cells_[r * cols_ + first],
                       QRect(left + 1, top + 1, right - left - 1, bottom - top - 1));
         }
     }
     // The lines that close the last column and the last row.
-    lines.emplace_back(xs.back(), 0, xs.back(), ys.back());
-    lines.emplace_back(0, ys.back(), xs.back(), ys.back());
-    DrawLines(painter, lines);
+    std::vector<QLine> all = lines.Take();
+    all.emplace_back(xs.back(), 0, xs.back(), ys.back());
+    all.emplace_back(0, ys.back(), xs.back(), ys.back());
+    DrawLines(painter, all);
 }
 
 void MSFlexGrid::DrawLines(QPainter &painter, const std::vector<QLine> &lines) const {
