@@ -411,11 +411,19 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
     const QRegion &region = event->region();
     due_ -= region;
     QPainter painter(this);
-    painter.fillRect(event->rect(), ToQColor(backColor_));
     const std::vector<int> xs = Boundaries(colWidths_);
     const std::vector<int> ys = Boundaries(rowHeights_);
-    // Each cell owns the lines along its left and top edges; all of them are drawn
-    // at the end, in one go, a line running on through neighbouring cells drawn as one.
+    // Each cell owns the lines along its left and top edges, and every cell the paint
+    // touches is painted whole. At one device pixel a pixel a line covers exactly the
+    // pixels between the cells' insides: the cells' area, closing lines included, is
+    // filled in the line colour under them, far cheaper than drawing the lines.
+    // Scaled, a line's pen is centred on it and decides which device pixels it
+    // covers: the lines are drawn over the cells at the end, in one go.
+    const bool linesUnder = painter.device()->devicePixelRatio() == 1;
+    const QRect cellsArea(0, 0, xs.back() + 1, ys.back() + 1);
+    if (!linesUnder || !cellsArea.contains(event->rect()))
+        painter.fillRect(event->rect(), ToQColor(backColor_));
+    if (linesUnder) painter.fillRect(event->rect() & cellsArea, ToQColor(gridColor_));
     GridLines lines(cols_);
     for (int r = 0; r < rows_ && ys[r] < height(); ++r) {
         const int top = ys[r];
@@ -428,37 +436,21 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
             const int right = xs[last + 1];
             if (right == left || !region.intersects(QRect(left, top, right - left, bottom - top)))
                 continue;
-            lines.AddVertical(first, left, top, bottom - 1);
-            lines.AddHorizontal(left, right - 1, top);
+            if (!linesUnder) {
+                lines.AddVertical(first, left, top, bottom - 1);
+                lines.AddHorizontal(left, right - 1, top);
+            }
             PaintCell(painter, cells_[r * cols_ + first],
                       QRect(left + 1, top + 1, right - left - 1, bottom - top - 1));
         }
     }
+    if (linesUnder) return;
     // The lines that close the last column and the last row.
     std::vector<QLine> all = lines.Take();
     all.emplace_back(xs.back(), 0, xs.back(), ys.back());
     all.emplace_back(0, ys.back(), xs.back(), ys.back());
-    DrawLines(painter, all);
-}
-
-void MSFlexGrid::DrawLines(QPainter &painter, const std::vector<QLine> &lines) const {
-    const QColor colour = ToQColor(gridColor_);
-    if (painter.device()->devicePixelRatio() != 1) {
-        // Scaled, the pen's width is centred on the line: the line decides which
-        // device pixels it covers.
-        painter.setPen(colour);
-        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-        return;
-    }
-    // At one device pixel a pixel, a line covers exactly the pixels of a rectangle
-    // one pixel wide or high, and filling rectangles costs far less than drawing lines.
-    std::vector<QRect> rects;
-    rects.reserve(lines.size());
-    for (const QLine &line : lines)
-        rects.emplace_back(line.p1(), line.p2());
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+    painter.setPen(ToQColor(gridColor_));
+    painter.drawLines(all.data(), static_cast<int>(all.size()));
 }
 
 size_t qHash(const MSFlexGrid::Look &look, size_t seed) noexcept {

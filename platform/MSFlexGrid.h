@@ -50,7 +50,6 @@
 #include <utility>
 #include <vector>
 
-class QLine;
 class QPainter;
 
 namespace platform {
@@ -166,7 +165,6 @@ class MSFlexGrid : public Control<QWidget> {
     void PaintCell(QPainter &painter, const Cell &cell, const QRect &inside);
     const QImage &CellPicture(const Look &look);
     void DrawCell(QPainter &painter, const Look &look, const QRect &inside) const;
-    void DrawLines(QPainter &painter, const std::vector<QLine> &lines) const;
     void TakeFont();
 
     int rows_ = 0;
