@@ -419,7 +419,8 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
     // filled in the line colour under them, far cheaper than drawing the lines.
     // Scaled, a line's pen is centred on it and decides which device pixels it
     // covers: the lines are drawn over the cells at the end, in one go.
-    const bool linesUnder = painter.device()->devicePixelRatio() == 1;
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const bool linesUnder = ratio == 1;
     const QRect cellsArea(0, 0, xs.back() + 1, ys.back() + 1);
     if (!linesUnder || !cellsArea.contains(event->rect()))
         painter.fillRect(event->rect(), ToQColor(backColor_));
@@ -440,7 +441,7 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
                 lines.AddVertical(first, left, top, bottom - 1);
                 lines.AddHorizontal(left, right - 1, top);
             }
-            PaintCell(painter, cells_[r * cols_ + first],
+            PaintCell(painter, ratio, cells_[r * cols_ + first],
                       QRect(left + 1, top + 1, right - left - 1, bottom - top - 1));
         }
     }
@@ -458,14 +459,14 @@ size_t qHash(const MSFlexGrid::Look &look, size_t seed) noexcept {
                       look.size.height(), look.ratio);
 }
 
-void MSFlexGrid::PaintCell(QPainter &painter, const Cell &cell, const QRect &inside) {
+void MSFlexGrid::PaintCell(QPainter &painter, qreal ratio, const Cell &cell, const QRect &inside) {
     const Look look{cell.text,
                     cell.back == NoColor ? backColor_ : cell.back,
                     cell.fore == NoColor ? foreColor_ : cell.fore,
                     cell.bold,
                     cell.placement,
                     inside.size(),
-                    painter.device()->devicePixelRatio()};
+                    ratio};
     // At a fractional ratio a cell's edges fall inside device pixels: its picture
     // would be resampled.
     if (look.ratio != std::round(look.ratio)) {

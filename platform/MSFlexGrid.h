@@ -162,7 +162,7 @@ class MSFlexGrid : public Control<QWidget> {
     // Column and row under a point, or -1 past the last one.
     int ColumnAt(int x) const;
     int RowAt(int y) const;
-    void PaintCell(QPainter &painter, const Cell &cell, const QRect &inside);
+    void PaintCell(QPainter &painter, qreal ratio, const Cell &cell, const QRect &inside);
     const QImage &CellPicture(const Look &look);
     void DrawCell(QPainter &painter, const Look &look, const QRect &inside) const;
     void TakeFont();
