@@ -21,10 +21,7 @@ bool ShowsText(const MSFlexGrid &grid, int row, int col, const std::string &text
 void ShowCellStyle(MSFlexGrid &grid, int row, int col, const CellStyle &style) {
     grid.SetRow(row);
     grid.SetCol(col);
-    grid.SetCellBackColor(style.BackColor);
-    grid.SetCellForeColor(style.ForeColor);
-    grid.SetCellFontBold(style.Bold);
-    grid.SetCellSelected(style.Selected);
+    grid.SetCellFormat(row, col, style.BackColor, style.ForeColor, style.Bold, style.Selected);
 }
 
 void ShowGridContent(MSFlexGrid &grid, const GridContent &content) {
@@ -34,7 +31,9 @@ void ShowGridContent(MSFlexGrid &grid, const GridContent &content) {
             const GridCell &cell = content.At(row, col);
             if (!ShowsText(grid, row, col, cell.Text))
                 grid.SetTextMatrix(row, col, QString::fromStdString(cell.Text));
-            ShowCellStyle(grid, row, col, cell.Style);
+            const CellStyle &style = cell.Style;
+            grid.SetCellFormat(row, col, style.BackColor, style.ForeColor, style.Bold,
+                               style.Selected);
         }
     }
     grid.SetRedraw(true);

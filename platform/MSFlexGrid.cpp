@@ -289,6 +289,18 @@ void MSFlexGrid::SetCellSelected(bool selected) {
     if (Cell *cell = Current()) cell->selected = selected;
 }
 
+void MSFlexGrid::SetCellFormat(int row, int col, int32_t back, int32_t fore, bool bold,
+                               bool selected) {
+    if (!Inside(row, col)) return;
+    Cell &cell = cells_[row * cols_ + col];
+    cell.selected = selected;
+    if (cell.back == back && cell.fore == fore && cell.bold == bold) return;
+    cell.back = back;
+    cell.fore = fore;
+    cell.bold = bold;
+    Changed(row, col);
+}
+
 bool MSFlexGrid::IsSelectedCell(int row, int col) const {
     return Inside(row, col) && cells_[row * cols_ + col].selected;
 }

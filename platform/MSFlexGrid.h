@@ -99,6 +99,9 @@ class MSFlexGrid : public Control<QWidget> {
     void SetCellAlignment(int alignment);
     bool CellSelected() const;
     void SetCellSelected(bool selected);
+    // The four formats of the cell at (row, col) at once, as a refresh writes every
+    // cell: the current cell stays where it is.
+    void SetCellFormat(int row, int col, int32_t back, int32_t fore, bool bold, bool selected);
     bool IsSelectedCell(int row, int col) const;
 
     int32_t BackColor() const { return backColor_; }
