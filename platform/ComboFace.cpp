@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <utility>
 
 namespace platform {
 
@@ -69,25 +70,30 @@ QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, const QPixm
     return face;
 }
 
-// Looks drawn so far, by key; those gone by are let go now and then.
+// Looks drawn so far, by key, in two generations: when the young one is full it
+// becomes the old one and the old one goes. A look used again moves back to the young
+// one, so that the few texts a list keeps coming back to (week days, months, weeks)
+// outlive the many it shows once (years, days of the year).
 template <qsizetype Most> class Pictures {
   public:
     template <typename Draw> const QPixmap &Find(const FaceKey &key, Draw draw) {
-        auto known = pictures_.constFind(key);
-        if (known != pictures_.cend()) return *known;
-        if (pictures_.size() >= Most) pictures_.clear();
-        return *pictures_.insert(key, draw());
+        if (const auto known = young_.constFind(key); known != young_.cend()) return *known;
+        QPixmap picture = old_.take(key);
+        if (picture.isNull()) picture = draw();
+        if (young_.size() >= Most) old_ = std::exchange(young_, {});
+        return *young_.insert(key, picture);
     }
 
   private:
-    QHash<FaceKey, QPixmap> pictures_;
+    QHash<FaceKey, QPixmap> young_;
+    QHash<FaceKey, QPixmap> old_;
 };
 
 } // namespace
 
 void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
-    static Pictures<512> faces;
-    static Pictures<64> frames;
+    static Pictures<256> faces;
+    static Pictures<32> frames;
     const qreal ratio = painter.device()->devicePixelRatio();
     const FaceKey key = KeyOf(combo, option, ratio);
     const QPixmap &face = faces.Find(key, [&] {
