@@ -50,10 +50,7 @@ class Pair {
     QComboBox theirs_;
 };
 
-#define ORVANTA_JOIN(a, b) a##b
-#define ORVANTA_AT_SCALE(name, percent) ORVANTA_JOIN(name, percent)
-
-TEST(ComboFace, ORVANTA_AT_SCALE(PaintsWhatQtPaintsInEveryStateAt, ORVANTA_TEST_PERCENT)) {
+TEST(ComboFace, PaintsWhatQtPaintsInEveryState) {
     const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
     Pair pair;
     const struct {
