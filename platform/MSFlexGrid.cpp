@@ -58,43 +58,36 @@ int IndexAt(const std::vector<int> &sizes, int offset) {
     return -1;
 }
 
-// A grid's lines for one paint, each line continuing the one before it on its row, or
-// the one above it on its column edge, joined to it: the same pixels, a few lines
-// drawn instead of two for every cell.
+// A scaled grid's lines for one paint, each line continuing the one before it on its
+// row, or the one above it on its column edge, joined to it: the same pixels, a few
+// lines drawn instead of two for every cell.
 class GridLines {
   public:
     explicit GridLines(int cols) : lastOnEdge_(static_cast<std::size_t>(cols), None) {}
 
     void AddHorizontal(int left, int right, int y) {
-        if (lastOnRow_ != None) {
-            QLine &line = lines_[lastOnRow_];
-            if (line.y1() == y && line.x2() + 1 == left) {
-                line.setP2(QPoint(right, y));
-                return;
-            }
-        }
-        lastOnRow_ = lines_.size();
-        lines_.emplace_back(left, y, right, y);
+        Add(lastOnRow_, QLine(left, y, right, y), QPoint(1, 0));
     }
-
     // The left edge of column col.
     void AddVertical(int col, int x, int top, int bottom) {
-        std::size_t &last = lastOnEdge_[static_cast<std::size_t>(col)];
-        if (last != None) {
-            QLine &line = lines_[last];
-            if (line.x1() == x && line.y2() + 1 == top) {
-                line.setP2(QPoint(x, bottom));
-                return;
-            }
-        }
-        last = lines_.size();
-        lines_.emplace_back(x, top, x, bottom);
+        Add(lastOnEdge_[static_cast<std::size_t>(col)], QLine(x, top, x, bottom), QPoint(0, 1));
     }
 
     std::vector<QLine> Take() { return std::move(lines_); }
 
   private:
     static constexpr std::size_t None = static_cast<std::size_t>(-1);
+
+    // last: the line the new one may continue, one step past its end.
+    void Add(std::size_t &last, const QLine &line, QPoint step) {
+        if (last != None && lines_[last].p2() + step == line.p1()) {
+            lines_[last].setP2(line.p2());
+            return;
+        }
+        last = lines_.size();
+        lines_.push_back(line);
+    }
+
     std::vector<QLine> lines_;
     std::size_t lastOnRow_ = None;
     std::vector<std::size_t> lastOnEdge_;
