@@ -139,9 +139,10 @@ TEST_F(WindowManagement, AboutIsCentredInTheUpperThirdAndItsButtonClosesIt) {
 
 // The engine reaches the windows through the window set.
 TEST_F(WindowManagement, ShowCalWindowShowsAYearWindowOrFocusesToday) {
-    ChangeCals::ShowCalWindow(1);
-    ChangeCals::ShowCalWindow(0);
-    EXPECT_TRUE(frmJulian->Visible());
+    for (int16_t window = 0; window <= 4; ++window)
+        ChangeCals::ShowCalWindow(window);
+    for (int16_t cal = 1; cal <= 4; ++cal)
+        EXPECT_TRUE(YearWindowOf(cal)->Visible()) << cal;
     EXPECT_EQ(Calls, std::vector<std::string>{"frmMonthlyCal.FocusToday"});
 }
 

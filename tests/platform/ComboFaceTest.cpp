@@ -1,7 +1,7 @@
 // A drop-down list paints its closed face from a picture drawn once per look: the
 // pixels must be those Qt's own combo box paints in the same state, and a picture
-// must never outlive the look it was drawn for. Built twice, at 100 % and at 200 %
-// (ORVANTA_TEST_PERCENT), and named for its scale.
+// must never outlive the look it was drawn for. Run at 100 % and at 200 % (the build
+// registers it twice, the second time with QT_SCALE_FACTOR=2).
 #include "platform/ComboBox.h"
 
 #include <QApplication>
@@ -50,10 +50,7 @@ class Pair {
     QComboBox theirs_;
 };
 
-#define ORVANTA_JOIN(a, b) a##b
-#define ORVANTA_AT_SCALE(name, percent) ORVANTA_JOIN(name, percent)
-
-TEST(ComboFace, ORVANTA_AT_SCALE(PaintsWhatQtPaintsInEveryStateAt, ORVANTA_TEST_PERCENT)) {
+TEST(ComboFace, PaintsWhatQtPaintsInEveryState) {
     const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
     Pair pair;
     const struct {
