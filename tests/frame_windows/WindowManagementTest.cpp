@@ -9,8 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
-namespace FrameTesting {
 namespace {
+
+using namespace FrameTesting;
 
 using WindowManagement = FrameTest;
 
@@ -147,4 +148,3 @@ TEST_F(WindowManagement, ShowCalWindowShowsAYearWindowOrFocusesToday) {
 }
 
 } // namespace
-} // namespace FrameTesting

@@ -6,7 +6,6 @@
 #include "platform/Units.h"
 
 #include <QKeyEvent>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
