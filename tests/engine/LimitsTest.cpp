@@ -92,11 +92,9 @@ const struct SmallCase {
     int32_t (*value)();
     int32_t expected;
 } SmallCases[] = {
-    {"JulianDayOfFirstDay", [] { return JulianDayOf(1, 1, 1); }, 1721424},
     {"JulianDayOfAllMin", [] { return JulianDayOf(INT32_MIN, INT32_MIN, INT32_MIN); }, INT32_MIN},
     {"JulianDayOfAllMax", [] { return JulianDayOf(INT32_MAX, INT32_MAX, INT32_MAX); }, INT32_MAX},
     {"JulianDayOfMinDay", [] { return JulianDayOf(INT32_MIN, 1, 1); }, INT32_MIN + 1721423},
-    {"JewishNewYearFirst", [] { return JewishNewYear(3761); }, 1721319},
     {"JewishNewYearMin", [] { return JewishNewYear(INT32_MIN); }, INT32_MIN},
     {"JewishNewYearMax", [] { return JewishNewYear(INT32_MAX); }, INT32_MAX},
     {"YearDayOfMaxDay", [] { return int32_t{YearDayOf(Gregorian, 13, INT32_MAX)}; }, INT16_MAX},
