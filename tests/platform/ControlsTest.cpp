@@ -5,6 +5,7 @@
 #include "platform/Screen.h"
 #include "platform/Units.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
