@@ -140,10 +140,11 @@ TEST_F(WindowManagement, AboutIsCentredInTheUpperThirdAndItsButtonClosesIt) {
 
 // The engine reaches the windows through the window set.
 TEST_F(WindowManagement, ShowCalWindowShowsAYearWindowOrFocusesToday) {
-    for (int16_t window = 0; window <= 4; ++window)
-        ChangeCals::ShowCalWindow(window);
-    for (int16_t cal = 1; cal <= 4; ++cal)
+    for (int16_t cal = 1; cal <= 4; ++cal) {
+        ChangeCals::ShowCalWindow(cal);
         EXPECT_TRUE(YearWindowOf(cal)->Visible()) << cal;
+    }
+    ChangeCals::ShowCalWindow(0);
     EXPECT_EQ(Calls, std::vector<std::string>{"frmMonthlyCal.FocusToday"});
 }
 
