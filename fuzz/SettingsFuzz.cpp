@@ -33,10 +33,8 @@ void ReadAll() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     platform::SetSettingsFile(WriteFuzzFile(QStringLiteral("Orvanta.conf"), data, size));
     ReadAll();
-    int16_t sorted[4];
-    std::copy(Start::ColumnCals + 1, Start::ColumnCals + 5, sorted);
-    std::sort(sorted, sorted + 4);
-    FUZZ_CHECK(sorted[0] == 1 && sorted[1] == 2 && sorted[2] == 3 && sorted[3] == 4);
+    const int16_t calendars[] = {1, 2, 3, 4};
+    FUZZ_CHECK(std::is_permutation(calendars, calendars + 4, Start::ColumnCals + 1));
     for (int cal = 1; cal <= 4; ++cal)
         FUZZ_CHECK(Calc::FirstWeekDay[cal] >= 1 && Calc::FirstWeekDay[cal] <= 7);
     FUZZ_CHECK(Start::StartupWindow >= 0 && Start::StartupWindow <= 4);

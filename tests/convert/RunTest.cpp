@@ -13,8 +13,9 @@
 #include <cstdlib>
 #include <sstream>
 
-namespace Convert {
 namespace {
+
+using namespace Convert;
 
 constexpr int Bad = ExitBadArguments;
 
@@ -131,4 +132,3 @@ TEST(ConvertTable, ChunksEndOnWholeLines) {
 }
 
 } // namespace
-} // namespace Convert

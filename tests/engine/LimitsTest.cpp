@@ -1,12 +1,12 @@
 // The engine at the ends of its 32-bit numbers. No window lets these values
 // through, but every public conversion must still return, keep the selected
 // day inside the computable limits and its months inside the tables. Under
-// the sanitizers an overflow on the way halts the test.
+// the sanitizers an overflow on the way halts the test; one that never returns
+// fails at the build's two-minute timeout.
 #include "EngineTestSupport.h"
 
 #include <algorithm>
 #include <cmath>
-#include <unistd.h>
 #include <vector>
 
 using namespace Calc;
@@ -14,18 +14,7 @@ using namespace EngineTestSupport;
 
 namespace {
 
-// A conversion that never returns ends the test program (SIGALRM) rather
-// than holding up the whole suite.
-class LimitsTest : public EngineTest {
-    void SetUp() override {
-        EngineTest::SetUp();
-        ::alarm(120);
-    }
-    void TearDown() override {
-        ::alarm(0);
-        EngineTest::TearDown();
-    }
-};
+using LimitsTest = EngineTest;
 
 void ExpectMonthsInTables(const char *entry) {
     for (int16_t cal = Julian; cal <= Moslem; ++cal)
@@ -103,11 +92,9 @@ const struct SmallCase {
     int32_t (*value)();
     int32_t expected;
 } SmallCases[] = {
-    {"JulianDayOfFirstDay", [] { return JulianDayOf(1, 1, 1); }, 1721424},
     {"JulianDayOfAllMin", [] { return JulianDayOf(INT32_MIN, INT32_MIN, INT32_MIN); }, INT32_MIN},
     {"JulianDayOfAllMax", [] { return JulianDayOf(INT32_MAX, INT32_MAX, INT32_MAX); }, INT32_MAX},
     {"JulianDayOfMinDay", [] { return JulianDayOf(INT32_MIN, 1, 1); }, INT32_MIN + 1721423},
-    {"JewishNewYearFirst", [] { return JewishNewYear(3761); }, 1721319},
     {"JewishNewYearMin", [] { return JewishNewYear(INT32_MIN); }, INT32_MIN},
     {"JewishNewYearMax", [] { return JewishNewYear(INT32_MAX); }, INT32_MAX},
     {"YearDayOfMaxDay", [] { return int32_t{YearDayOf(Gregorian, 13, INT32_MAX)}; }, INT16_MAX},

@@ -73,12 +73,4 @@ TEST_F(EngineTest, RefreshesInOrderAndEndsWithTheMoon) {
     }
 }
 
-TEST_F(EngineTest, ShowCalWindowBringsForwardTheNamedWindow) {
-    RecordingWindows windows;
-    SetWindows(&windows);
-    for (int16_t window = 0; window <= 4; ++window)
-        ShowCalWindow(window);
-    EXPECT_EQ(windows.calls, "Today0 Show1 Show2 Show3 Show4");
-}
-
 } // namespace

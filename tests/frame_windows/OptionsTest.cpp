@@ -12,8 +12,9 @@
 #include <QDir>
 #include <QTest>
 
-namespace FrameTesting {
 namespace {
+
+using namespace FrameTesting;
 
 // Offers a language: its name chosen in the list, and its file beside the program
 // unless the text is empty.
@@ -163,4 +164,3 @@ TEST_F(OptionsOfRealYearWindows, TipsOffAndOnAgain) {
 }
 
 } // namespace
-} // namespace FrameTesting

@@ -3,12 +3,13 @@
 #include "frame/WindowPlacement.h"
 #include "frame/about/AboutWindow.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <algorithm>
 
-namespace FrameTesting {
 namespace {
+
+using namespace FrameTesting;
 
 // The wall clock at ten o'clock on 15 March 2024, and a monotonic clock that stands
 // still until start-up sleeps: each sleep moves it on by the time asked, notes
@@ -145,4 +146,3 @@ TEST(DesignedPlace, CascadedFromTheMonthlyWindowInsideTheWorkArea) {
 }
 
 } // namespace
-} // namespace FrameTesting

@@ -9,8 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
-namespace FrameTesting {
 namespace {
+
+using namespace FrameTesting;
 
 using WindowManagement = FrameTest;
 
@@ -139,11 +140,12 @@ TEST_F(WindowManagement, AboutIsCentredInTheUpperThirdAndItsButtonClosesIt) {
 
 // The engine reaches the windows through the window set.
 TEST_F(WindowManagement, ShowCalWindowShowsAYearWindowOrFocusesToday) {
-    ChangeCals::ShowCalWindow(1);
+    for (int16_t cal = 1; cal <= 4; ++cal) {
+        ChangeCals::ShowCalWindow(cal);
+        EXPECT_TRUE(YearWindowOf(cal)->Visible()) << cal;
+    }
     ChangeCals::ShowCalWindow(0);
-    EXPECT_TRUE(frmJulian->Visible());
     EXPECT_EQ(Calls, std::vector<std::string>{"frmMonthlyCal.FocusToday"});
 }
 
 } // namespace
-} // namespace FrameTesting

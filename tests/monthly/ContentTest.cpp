@@ -53,8 +53,7 @@ TEST_F(ContentTest, EveryColumnShowsTheDayEnteredInAnyCalendar) {
             Calc::CalDates[entered][Calc::Day] = typed.Day;
             Calc::CalDates[entered][Calc::Month] = std::atoi(typed.Month);
             Calc::CalDates[entered][Calc::Year] = std::atoi(typed.Year);
-            int16_t cal = entered;
-            ChangeCals::ChangeCal(cal);
+            ChangeCals::ChangeCal(entered);
             for (int16_t shown = 1; shown <= 4; ++shown) {
                 SCOPED_TRACE(testing::Message() << "calendar " << shown);
                 const auto &date = known.Dates[shown - 1];

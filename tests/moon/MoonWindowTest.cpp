@@ -13,7 +13,6 @@
 #include <QTest>
 #include <cmath>
 
-namespace MoonTest {
 namespace {
 
 class MoonWindowTest : public FrameTesting::FrameTest {
@@ -186,4 +185,3 @@ TEST_F(MoonWindowTest, WithoutTheBitmapItSaysWhichFileIsMissingAndShowsALightYel
 }
 
 } // namespace
-} // namespace MoonTest

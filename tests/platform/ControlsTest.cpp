@@ -5,8 +5,8 @@
 #include "platform/Screen.h"
 #include "platform/Units.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {

@@ -8,13 +8,10 @@ namespace {
 constexpr int Padding = 2; // pixels between a text and the cell's side
 
 Qt::Alignment Placement(int alignment, const QString &text) {
-    static constexpr Qt::Alignment Vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    static constexpr Qt::Alignment Horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-    if (alignment >= 0 && alignment <= 8)
-        return Horizontal[alignment / 3] | Vertical[alignment % 3];
+    if (alignment == platform::MSFlexGrid::AlignCentreCentre) return Qt::AlignHCenter;
     bool number = false;
     text.toDouble(&number);
-    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return number ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 void DrawText(QPainter &painter, const QRect &inside, const QString &text, Qt::Alignment at) {
@@ -24,10 +21,7 @@ void DrawText(QPainter &painter, const QRect &inside, const QString &text, Qt::A
     const int x = at & Qt::AlignRight     ? area.right() + 1 - width
                   : at & Qt::AlignHCenter ? area.left() + (area.width() - width) / 2
                                           : area.left();
-    const int y = at & Qt::AlignTop ? area.top() + metrics.ascent()
-                  : at & Qt::AlignBottom
-                      ? area.bottom() + 1 - metrics.descent()
-                      : area.top() + (area.height() - metrics.height()) / 2 + metrics.ascent();
+    const int y = area.top() + (area.height() - metrics.height()) / 2 + metrics.ascent();
     painter.save();
     if (width > area.width() || metrics.height() > area.height()) painter.setClipRect(inside);
     painter.drawText(x, y, text);

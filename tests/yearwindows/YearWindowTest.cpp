@@ -4,10 +4,9 @@
 #include "GridDriving.h"
 #include "GridReference.h"
 #include "ProgramTest.h"
+#include "app/ProgramWindows.h"
 #include "frame/Windows.h"
 #include "frame/about/AboutWindow.h"
-#include "monthly/MonthlyWindow.h"
-#include "moon/MoonWindow.h"
 #include "yearwindows/YearCals.h"
 #include "yearwindows/YearGrid.h"
 
@@ -23,9 +22,7 @@ class YearWindowTest : public ProgramTest {
         ProgramTest::SetUp();
         // The day is chosen before the windows exist, so that each is made on first use.
         GoTo(QDate(2024, 3, 14));
-        RegisterWindows({[] { return new MonthlyWindow(); },
-                         [](int16_t cal) { return new YearWindow(cal); },
-                         [] { return new MoonWindow(); }});
+        App::RegisterProgramWindows();
     }
     static YearWindow &Year(int16_t cal) {
         return static_cast<YearWindow &>(YearWindowOf(cal).Get());
