@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <utility>
 
 namespace platform {
 
@@ -45,34 +46,63 @@ FaceKey KeyOf(const QWidget &combo, const QStyleOptionComboBox &option, qreal ra
             combo.style()};
 }
 
-QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, qreal ratio) {
-    QPixmap face(option.rect.size() * ratio);
-    face.setDevicePixelRatio(ratio);
-    face.fill(Qt::transparent);
-    // What QComboBox::paintEvent draws, with the pen and font a painter on the widget
-    // starts with.
-    QStylePainter painter(&face, &combo);
+// The face without its text: a date change gives most lists a text they never showed,
+// on a frame and arrow they all share.
+QPixmap DrawFrame(QWidget &combo, const QStyleOptionComboBox &option, qreal ratio) {
+    QPixmap frame(option.rect.size() * ratio);
+    frame.setDevicePixelRatio(ratio);
+    frame.fill(Qt::transparent);
+    QStylePainter painter(&frame, &combo);
     painter.setFont(combo.font());
     painter.setPen(combo.palette().color(QPalette::Text));
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    return frame;
+}
+
+// What QComboBox::paintEvent draws, with the pen and font a painter on the widget
+// starts with: the frame, then the text over it.
+QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, const QPixmap &frame) {
+    QPixmap face = frame;
+    QStylePainter painter(&face, &combo);
+    painter.setFont(combo.font());
+    painter.setPen(combo.palette().color(QPalette::Text));
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
     return face;
 }
 
+// Looks drawn so far, by key, in two generations: when the young one is full it
+// becomes the old one and the old one goes. A look used again moves back to the young
+// one, so that the few texts a list keeps coming back to (week days, months, weeks)
+// outlive the many it shows once (years, days of the year).
+template <qsizetype Most> class Pictures {
+  public:
+    template <typename Draw> const QPixmap &Find(const FaceKey &key, Draw draw) {
+        if (const auto known = young_.constFind(key); known != young_.cend()) return *known;
+        QPixmap picture = old_.take(key);
+        if (picture.isNull()) picture = draw();
+        if (young_.size() >= Most) old_ = std::exchange(young_, {});
+        return *young_.insert(key, picture);
+    }
+
+  private:
+    QHash<FaceKey, QPixmap> young_;
+    QHash<FaceKey, QPixmap> old_;
+};
+
 } // namespace
 
 void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
-    // Faces of texts gone by are let go now and then.
-    constexpr qsizetype MostFaces = 512;
-    static QHash<FaceKey, QPixmap> faces;
+    static Pictures<256> faces;
+    static Pictures<32> frames;
     const qreal ratio = painter.device()->devicePixelRatio();
     const FaceKey key = KeyOf(combo, option, ratio);
-    auto known = faces.constFind(key);
-    if (known == faces.cend()) {
-        if (faces.size() >= MostFaces) faces.clear();
-        known = faces.insert(key, DrawFace(combo, option, ratio));
-    }
-    painter.drawPixmap(option.rect.topLeft(), *known);
+    const QPixmap &face = faces.Find(key, [&] {
+        FaceKey textless = key;
+        textless.text.clear();
+        return DrawFace(combo, option,
+                        frames.Find(textless, [&] { return DrawFrame(combo, option, ratio); }));
+    });
+    painter.drawPixmap(option.rect.topLeft(), face);
 }
 
 } // namespace platform

@@ -10,7 +10,9 @@ namespace {
 constexpr char ControlMark[] = "orvantaControl";
 
 bool IsControl(const QWidget *widget) {
-    return widget->property(ControlMark).toBool();
+    // Asked of every widget of a window whenever a control moves in the tab order:
+    // property() would first search the class's own properties by name.
+    return widget->dynamicPropertyNames().contains(ControlMark);
 }
 
 // The controls of a window in their tab order: Qt's focus chain, which starts in

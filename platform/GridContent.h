@@ -5,7 +5,7 @@
 //  - GridCell: a cell's text (UTF-8) and style
 //  - GridContent: Rows x Cols cells, row by row; At(row, col)
 //  - ShowGridContent(grid, content): copies every text and style onto the grid with
-//    its painting suspended, then repaints it once
+//    its painting suspended, then repaints it once (the current cell stays put)
 //  - ShowCellStyle(grid, row, col, style): one cell's style (the grid's current cell
 //    ends there)
 #pragma once

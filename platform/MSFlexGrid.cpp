@@ -21,14 +21,25 @@ constexpr int DefaultColWidth = 64;  // pixels
 constexpr int DefaultRowHeight = 16; // pixels
 constexpr int TextPadding = 2;       // pixels between a text and the cell's side
 
+bool IsNumber(const QString &text) {
+    // Day numbers, nearly every text a grid is given, need no parse: parsing costs more
+    // than the rest of writing a month.
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    constexpr qsizetype ExactDigits = 15; // a double holds any number this long
+    if (!text.isEmpty() && text.size() <= ExactDigits &&
+        std::all_of(text.begin(), text.end(), digit))
+        return true;
+    bool number = false;
+    text.toDouble(&number);
+    return number;
+}
+
 Qt::Alignment TextAlignment(int alignment, const QString &text) {
     static constexpr Qt::Alignment Vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
     static constexpr Qt::Alignment Horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     if (alignment >= 0 && alignment <= 8)
         return Horizontal[alignment / 3] | Vertical[alignment % 3];
-    bool number = false;
-    text.toDouble(&number);
-    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return (IsNumber(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
 // Offsets of every boundary: element i starts at [i] and ends before [i + 1].
@@ -46,6 +57,41 @@ int IndexAt(const std::vector<int> &sizes, int offset) {
     }
     return -1;
 }
+
+// A scaled grid's lines for one paint, each line continuing the one before it on its
+// row, or the one above it on its column edge, joined to it: the same pixels, a few
+// lines drawn instead of two for every cell.
+class GridLines {
+  public:
+    explicit GridLines(int cols) : lastOnEdge_(static_cast<std::size_t>(cols), None) {}
+
+    void AddHorizontal(int left, int right, int y) {
+        Add(lastOnRow_, QLine(left, y, right, y), QPoint(1, 0));
+    }
+    // The left edge of column col.
+    void AddVertical(int col, int x, int top, int bottom) {
+        Add(lastOnEdge_[static_cast<std::size_t>(col)], QLine(x, top, x, bottom), QPoint(0, 1));
+    }
+
+    std::vector<QLine> Take() { return std::move(lines_); }
+
+  private:
+    static constexpr std::size_t None = static_cast<std::size_t>(-1);
+
+    // last: the line the new one may continue, one step past its end.
+    void Add(std::size_t &last, const QLine &line, QPoint step) {
+        if (last != None && lines_[last].p2() + step == line.p1()) {
+            lines_[last].setP2(line.p2());
+            return;
+        }
+        last = lines_.size();
+        lines_.push_back(line);
+    }
+
+    std::vector<QLine> lines_;
+    std::size_t lastOnRow_ = None;
+    std::vector<std::size_t> lastOnEdge_;
+};
 
 } // namespace
 
@@ -236,6 +282,18 @@ void MSFlexGrid::SetCellSelected(bool selected) {
     if (Cell *cell = Current()) cell->selected = selected;
 }
 
+void MSFlexGrid::SetCellFormat(int row, int col, int32_t back, int32_t fore, bool bold,
+                               bool selected) {
+    if (!Inside(row, col)) return;
+    Cell &cell = cells_[row * cols_ + col];
+    cell.selected = selected;
+    if (cell.back == back && cell.fore == fore && cell.bold == bold) return;
+    cell.back = back;
+    cell.fore = fore;
+    cell.bold = bold;
+    Changed(row, col);
+}
+
 bool MSFlexGrid::IsSelectedCell(int row, int col) const {
     return Inside(row, col) && cells_[row * cols_ + col].selected;
 }
@@ -358,12 +416,21 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
     const QRegion &region = event->region();
     due_ -= region;
     QPainter painter(this);
-    painter.fillRect(event->rect(), ToQColor(backColor_));
     const std::vector<int> xs = Boundaries(colWidths_);
     const std::vector<int> ys = Boundaries(rowHeights_);
-    // Each cell owns the lines along its left and top edges; all of them are drawn
-    // at the end, in one go.
-    std::vector<QLine> lines;
+    // Each cell owns the lines along its left and top edges, and every cell the paint
+    // touches is painted whole. At one device pixel a pixel a line covers exactly the
+    // pixels between the cells' insides: the cells' area, closing lines included, is
+    // filled in the line colour under them, far cheaper than drawing the lines.
+    // Scaled, a line's pen is centred on it and decides which device pixels it
+    // covers: the lines are drawn over the cells at the end, in one go.
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const bool linesUnder = ratio == 1;
+    const QRect cellsArea(0, 0, xs.back() + 1, ys.back() + 1);
+    if (!linesUnder || !cellsArea.contains(event->rect()))
+        painter.fillRect(event->rect(), ToQColor(backColor_));
+    if (linesUnder) painter.fillRect(event->rect() & cellsArea, ToQColor(gridColor_));
+    GridLines lines(cols_);
     for (int r = 0; r < rows_ && ys[r] < height(); ++r) {
         const int top = ys[r];
         const int bottom = ys[r + 1];
@@ -375,36 +442,21 @@ void MSFlexGrid::paintEvent(QPaintEvent *event) {
             const int right = xs[last + 1];
             if (right == left || !region.intersects(QRect(left, top, right - left, bottom - top)))
                 continue;
-            lines.emplace_back(left, top, left, bottom - 1);
-            lines.emplace_back(left, top, right - 1, top);
-            PaintCell(painter, cells_[r * cols_ + first],
+            if (!linesUnder) {
+                lines.AddVertical(first, left, top, bottom - 1);
+                lines.AddHorizontal(left, right - 1, top);
+            }
+            PaintCell(painter, ratio, cells_[r * cols_ + first],
                       QRect(left + 1, top + 1, right - left - 1, bottom - top - 1));
         }
     }
+    if (linesUnder) return;
     // The lines that close the last column and the last row.
-    lines.emplace_back(xs.back(), 0, xs.back(), ys.back());
-    lines.emplace_back(0, ys.back(), xs.back(), ys.back());
-    DrawLines(painter, lines);
-}
-
-void MSFlexGrid::DrawLines(QPainter &painter, const std::vector<QLine> &lines) const {
-    const QColor colour = ToQColor(gridColor_);
-    if (painter.device()->devicePixelRatio() != 1) {
-        // Scaled, the pen's width is centred on the line: the line decides which
-        // device pixels it covers.
-        painter.setPen(colour);
-        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-        return;
-    }
-    // At one device pixel a pixel, a line covers exactly the pixels of a rectangle
-    // one pixel wide or high, and filling rectangles costs far less than drawing lines.
-    std::vector<QRect> rects;
-    rects.reserve(lines.size());
-    for (const QLine &line : lines)
-        rects.emplace_back(line.p1(), line.p2());
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+    std::vector<QLine> all = lines.Take();
+    all.emplace_back(xs.back(), 0, xs.back(), ys.back());
+    all.emplace_back(0, ys.back(), xs.back(), ys.back());
+    painter.setPen(ToQColor(gridColor_));
+    painter.drawLines(all.data(), static_cast<int>(all.size()));
 }
 
 size_t qHash(const MSFlexGrid::Look &look, size_t seed) noexcept {
@@ -412,14 +464,14 @@ size_t qHash(const MSFlexGrid::Look &look, size_t seed) noexcept {
                       look.size.height(), look.ratio);
 }
 
-void MSFlexGrid::PaintCell(QPainter &painter, const Cell &cell, const QRect &inside) {
+void MSFlexGrid::PaintCell(QPainter &painter, qreal ratio, const Cell &cell, const QRect &inside) {
     const Look look{cell.text,
                     cell.back == NoColor ? backColor_ : cell.back,
                     cell.fore == NoColor ? foreColor_ : cell.fore,
                     cell.bold,
                     cell.placement,
                     inside.size(),
-                    painter.device()->devicePixelRatio()};
+                    ratio};
     // At a fractional ratio a cell's edges fall inside device pixels: its picture
     // would be resampled.
     if (look.ratio != std::round(look.ratio)) {

@@ -50,7 +50,6 @@
 #include <utility>
 #include <vector>
 
-class QLine;
 class QPainter;
 
 namespace platform {
@@ -100,6 +99,9 @@ class MSFlexGrid : public Control<QWidget> {
     void SetCellAlignment(int alignment);
     bool CellSelected() const;
     void SetCellSelected(bool selected);
+    // The four formats of the cell at (row, col) at once, as a refresh writes every
+    // cell: the current cell stays where it is.
+    void SetCellFormat(int row, int col, int32_t back, int32_t fore, bool bold, bool selected);
     bool IsSelectedCell(int row, int col) const;
 
     int32_t BackColor() const { return backColor_; }
@@ -163,10 +165,9 @@ class MSFlexGrid : public Control<QWidget> {
     // Column and row under a point, or -1 past the last one.
     int ColumnAt(int x) const;
     int RowAt(int y) const;
-    void PaintCell(QPainter &painter, const Cell &cell, const QRect &inside);
+    void PaintCell(QPainter &painter, qreal ratio, const Cell &cell, const QRect &inside);
     const QImage &CellPicture(const Look &look);
     void DrawCell(QPainter &painter, const Look &look, const QRect &inside) const;
-    void DrawLines(QPainter &painter, const std::vector<QLine> &lines) const;
     void TakeFont();
 
     int rows_ = 0;

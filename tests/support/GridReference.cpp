@@ -31,7 +31,8 @@ void DrawText(QPainter &painter, const QRect &inside, const QString &text, Qt::A
 } // namespace
 
 QImage ReferenceGrid(platform::MSFlexGrid &grid) {
-    QPixmap picture(grid.size());
+    QPixmap picture(grid.size() * grid.devicePixelRatio());
+    picture.setDevicePixelRatio(grid.devicePixelRatio());
     QPainter painter(&picture);
     painter.setFont(grid.font());
     const QColor gridColor = platform::ToQColor(grid.GridColor());
