@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
-#include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <utility>
@@ -60,18 +59,14 @@ QPixmap DrawFrame(QWidget &combo, const QStyleOptionComboBox &option, qreal rati
     return frame;
 }
 
-// What QComboBox::paintEvent draws over the frame, with the pen and font a painter on
-// the widget starts with.
-void DrawText(QWidget &combo, const QStyleOptionComboBox &option, QPainter &painter) {
-    painter.setFont(combo.font());
-    painter.setPen(combo.palette().color(QPalette::Text));
-    combo.style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, &combo);
-}
-
+// What QComboBox::paintEvent draws, with the pen and font a painter on the widget
+// starts with: the frame, then the text over it.
 QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, const QPixmap &frame) {
     QPixmap face = frame;
-    QPainter painter(&face);
-    DrawText(combo, option, painter);
+    QStylePainter painter(&face, &combo);
+    painter.setFont(combo.font());
+    painter.setPen(combo.palette().color(QPalette::Text));
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
     return face;
 }
 
@@ -82,41 +77,16 @@ QPixmap DrawFace(QWidget &combo, const QStyleOptionComboBox &option, const QPixm
 template <qsizetype Most> class Pictures {
   public:
     template <typename Draw> const QPixmap &Find(const FaceKey &key, Draw draw) {
-        const QPixmap *known = Take(key);
-        return Keep(key, known && !known->isNull() ? *known : draw());
-    }
-
-    // A look seen the first time is only noted (as a null picture): most texts a date
-    // change brings are shown once, and are painted straight onto their list.
-    template <typename Draw> const QPixmap &FindSeenBefore(const FaceKey &key, Draw draw) {
-        const QPixmap *known = Take(key);
-        if (!known) return Keep(key, QPixmap());
-        return Keep(key, known->isNull() ? draw() : *known);
-    }
-
-  private:
-    const QPixmap *Take(const FaceKey &key) {
-        if (const auto known = young_.constFind(key); known != young_.cend()) return &*known;
-        if (const auto known = old_.find(key); known != old_.end()) {
-            taken_ = std::move(*known);
-            old_.erase(known);
-            return &taken_;
-        }
-        return nullptr;
-    }
-
-    const QPixmap &Keep(const FaceKey &key, const QPixmap &picture) {
-        if (const auto known = young_.find(key); known != young_.end()) {
-            *known = picture;
-            return *known;
-        }
+        if (const auto known = young_.constFind(key); known != young_.cend()) return *known;
+        QPixmap picture = old_.take(key);
+        if (picture.isNull()) picture = draw();
         if (young_.size() >= Most) old_ = std::exchange(young_, {});
         return *young_.insert(key, picture);
     }
 
+  private:
     QHash<FaceKey, QPixmap> young_;
     QHash<FaceKey, QPixmap> old_;
-    QPixmap taken_;
 };
 
 } // namespace
@@ -126,19 +96,13 @@ void PaintComboFace(QWidget &combo, const QStyleOptionComboBox &option, QPainter
     static Pictures<32> frames;
     const qreal ratio = painter.device()->devicePixelRatio();
     const FaceKey key = KeyOf(combo, option, ratio);
-    const auto frame = [&]() -> const QPixmap & {
+    const QPixmap &face = faces.Find(key, [&] {
         FaceKey textless = key;
         textless.text.clear();
-        return frames.Find(textless, [&] { return DrawFrame(combo, option, ratio); });
-    };
-    const QPixmap &face =
-        faces.FindSeenBefore(key, [&] { return DrawFace(combo, option, frame()); });
-    if (!face.isNull()) {
-        painter.drawPixmap(option.rect.topLeft(), face);
-        return;
-    }
-    painter.drawPixmap(option.rect.topLeft(), frame());
-    DrawText(combo, option, painter);
+        return DrawFace(combo, option,
+                        frames.Find(textless, [&] { return DrawFrame(combo, option, ratio); }));
+    });
+    painter.drawPixmap(option.rect.topLeft(), face);
 }
 
 } // namespace platform
