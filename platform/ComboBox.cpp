@@ -1,6 +1,7 @@
 #include "ComboBox.h"
 
 #include "ComboFace.h"
+#include "Form.h"
 #include "Input.h"
 #include "PressDiscard.h"
 
@@ -20,6 +21,18 @@ namespace {
 bool IsInternalFocusMove(const QFocusEvent *event) {
     return event->reason() == Qt::PopupFocusReason ||
            event->reason() == Qt::ActiveWindowFocusReason;
+}
+
+// A window's background is one plain colour: a list on it paints that colour under its
+// face itself, so that a list showing a new text repaints alone and not the window
+// under it.
+bool OnPlainBackground(const QWidget *parent) {
+    return qobject_cast<const Form *>(parent) != nullptr;
+}
+
+void PaintBackgroundUnder(QWidget &combo, QPainter &painter) {
+    const QWidget *under = combo.parentWidget();
+    painter.fillRect(combo.rect(), under->palette().brush(under->backgroundRole()));
 }
 
 } // namespace
@@ -141,6 +154,14 @@ void ComboBox::OnActivated() {
     if (!quietActivation_) emit Click();
 }
 
+bool ComboBox::event(QEvent *event) {
+    const bool handled = QComboBox::event(event);
+    // Polishing clears the attribute.
+    if (event->type() == QEvent::Polish)
+        setAttribute(Qt::WA_OpaquePaintEvent, OnPlainBackground(parentWidget()));
+    return handled;
+}
+
 void ComboBox::focusInEvent(QFocusEvent *event) {
     QComboBox::focusInEvent(event);
     if (!IsInternalFocusMove(event)) emit GotFocus();
@@ -192,12 +213,17 @@ void ComboBox::keyPressEvent(QKeyEvent *event) {
 void ComboBox::paintEvent(QPaintEvent *event) {
     // A typed text is drawn by the line edit over the face, and changes with every key.
     if (isEditable()) {
+        if (testAttribute(Qt::WA_OpaquePaintEvent)) {
+            QPainter background(this);
+            PaintBackgroundUnder(*this, background);
+        }
         QComboBox::paintEvent(event);
         return;
     }
     QStyleOptionComboBox option;
     initStyleOption(&option);
     QPainter painter(this);
+    if (testAttribute(Qt::WA_OpaquePaintEvent)) PaintBackgroundUnder(*this, painter);
     PaintComboFace(*this, option, painter);
 }
 

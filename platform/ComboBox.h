@@ -79,6 +79,7 @@ class ComboBox : public Control<QComboBox> {
     void KeyPress(int &charCode);
 
   protected:
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -3,6 +3,7 @@
 // must never outlive the look it was drawn for. Run at 100 % and at 200 % (the build
 // registers it twice, the second time with QT_SCALE_FACTOR=2).
 #include "platform/ComboBox.h"
+#include "platform/Form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,8 +20,10 @@ namespace {
 TEST(ComboFace, PaintsWhatQtPaintsInEveryState) {
     const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
     // A program's list and Qt's, side by side in one window, with the same items, away
-    // from the window's corner, where the pointer rests.
-    QWidget window;
+    // from the window's corner, where the pointer rests. The window's colour must show
+    // around both faces, though ours paints it itself.
+    platform::Form window("frmTest");
+    window.SetBackColor(0x80C0FF);
     platform::ComboBox ours(&window, "Combo1");
     QComboBox theirs(&window);
     QComboBox *const both[] = {&ours, &theirs};
@@ -46,6 +49,7 @@ TEST(ComboFace, PaintsWhatQtPaintsInEveryState) {
          [](QComboBox &c) {
              QPalette colours = c.palette();
              colours.setColor(QPalette::Button, QColor(0xC0, 0xFF, 0xFF));
+             colours.setColor(QPalette::Window, Qt::darkGreen);
              colours.setColor(QPalette::ButtonText, Qt::darkRed);
              c.setPalette(colours);
          }},
@@ -61,9 +65,9 @@ TEST(ComboFace, PaintsWhatQtPaintsInEveryState) {
     for (const auto &s : steps) {
         for (QComboBox *combo : both)
             s.change(*combo);
-        const QImage face = ours.grab().toImage();
+        const QImage face = window.grab(ours.geometry()).toImage();
         EXPECT_EQ(face.devicePixelRatio(), qApp->devicePixelRatio()) << s.step;
-        EXPECT_TRUE(face == theirs.grab().toImage()) << s.step;
+        EXPECT_TRUE(face == window.grab(theirs.geometry()).toImage()) << s.step;
     }
 }
 
