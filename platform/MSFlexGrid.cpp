@@ -244,13 +244,6 @@ int MSFlexGrid::CellAlignment() const {
     return cell ? cell->alignment : General;
 }
 
-void MSFlexGrid::SetCellBackColor(int32_t packed) {
-    Cell *cell = Current();
-    if (!cell || cell->back == packed) return;
-    cell->back = packed;
-    Changed(row_, col_);
-}
-
 void MSFlexGrid::SetCellForeColor(int32_t packed) {
     Cell *cell = Current();
     if (!cell || cell->fore == packed) return;
@@ -271,15 +264,6 @@ void MSFlexGrid::SetCellAlignment(int alignment) {
     cell->alignment = alignment;
     cell->placement = TextAlignment(alignment, cell->text);
     Changed(row_, col_);
-}
-
-bool MSFlexGrid::CellSelected() const {
-    const Cell *cell = Current();
-    return cell && cell->selected;
-}
-
-void MSFlexGrid::SetCellSelected(bool selected) {
-    if (Cell *cell = Current()) cell->selected = selected;
 }
 
 void MSFlexGrid::SetCellFormat(int row, int col, int32_t back, int32_t fore, bool bold,

@@ -4,14 +4,16 @@
 //    written; ColPos(i) / RowPos(i), the offset of a column / row from the grid's
 //    left / top edge
 //  - texts: TextMatrix(row, col), read and written
-//  - current cell: Row, Col; CellBackColor, CellForeColor, CellFontBold and
-//    CellAlignment format the current cell only and read back what was last written
-//    to it (CellBackColor / CellForeColor read 0 for a cell without a colour of its
-//    own); CellAlignment 0..8 as the classic grid numbers them (AlignCentreCentre,
-//    4, centres both ways), 9 "general" (the default: numbers to the right, other text to the
-//    left); CellSelected marks the current cell as the one the window shows as chosen (the selected
-//    day): it changes no pixel, and assistive technology reports that cell as selected
-//    (IsSelectedCell)
+//  - current cell: Row, Col; CellBackColor reads the current cell's background,
+//    CellForeColor, CellFontBold and CellAlignment format it and read it back
+//    (CellBackColor / CellForeColor read 0 for a cell without a colour of its own);
+//    CellAlignment 0..8 as the classic grid numbers them (AlignCentreCentre, 4,
+//    centres both ways), 9 "general" (the default: numbers to the right, other text
+//    to the left)
+//  - SetCellFormat(row, col, back, fore, bold, selected): a cell's colours and
+//    boldness, and whether it is the one the window shows as chosen (the selected day):
+//    that changes no pixel, and assistive technology reports the cell as selected
+//    (IsSelectedCell); the current cell stays where it is
 //  - whole grid: BackColor (cells without a colour of their own, and the area past the
 //    last cell), ForeColor, GridColor (packed colours), Clear (every text and format),
 //    MergeCells / MergeRow(i)
@@ -93,14 +95,9 @@ class MSFlexGrid : public Control<QWidget> {
     int32_t CellForeColor() const;
     bool CellFontBold() const;
     int CellAlignment() const;
-    void SetCellBackColor(int32_t packed);
     void SetCellForeColor(int32_t packed);
     void SetCellFontBold(bool bold);
     void SetCellAlignment(int alignment);
-    bool CellSelected() const;
-    void SetCellSelected(bool selected);
-    // The four formats of the cell at (row, col) at once, as a refresh writes every
-    // cell: the current cell stays where it is.
     void SetCellFormat(int row, int col, int32_t back, int32_t fore, bool bold, bool selected);
     bool IsSelectedCell(int row, int col) const;
 

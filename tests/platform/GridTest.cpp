@@ -49,9 +49,7 @@ class GridTest : public testing::Test {
     void Format(int row, int col, int32_t back, int32_t fore, bool bold) {
         grid.SetRow(row);
         grid.SetCol(col);
-        grid.SetCellBackColor(back);
-        grid.SetCellForeColor(fore);
-        grid.SetCellFontBold(bold);
+        grid.SetCellFormat(row, col, back, fore, bold, false);
     }
 
     void ExpectLooksRight(const char *when) {
@@ -98,9 +96,7 @@ TEST_F(GridTest, AScreenReaderReadsTheCellsAsShown) {
     const QPoint inside = Cell(3, 2)->rect().center();
     EXPECT_EQ(table->childAt(inside.x(), inside.y()), Cell(3, 2));
 
-    grid.SetRow(2);
-    grid.SetCol(2);
-    grid.SetCellSelected(true);
+    grid.SetCellFormat(2, 2, Red, White, false, true);
     EXPECT_TRUE(Cell(2, 2)->state().selected);
     EXPECT_FALSE(Cell(2, 1)->state().selected);
     grid.SetEnabled(false);
